@@ -1,0 +1,340 @@
+#include "aol/OrganizeFile.h"
+
+#include "RecordingSink.h"
+#include "support/Errors.h"
+#include "tests/builder/OrganizeBuilder.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace organize;
+using Events = std::vector<std::string>;
+
+namespace {
+
+class OrganizeFileTest : public ::testing::Test {
+protected:
+  TempFolder temp;
+
+  std::string save(const OrganizeFile& file, const std::string& name = "profile") {
+    file.save(temp / name);
+    return temp / name;
+  }
+  std::string saveBytes(const std::string& bytes, const std::string& name = "profile") {
+    temp.write(name, bytes);
+    return temp / name;
+  }
+  DWORD check(const std::string& path, std::string* name = nullptr, DWORD size = 1024) {
+    std::string buffer(size + 1, '\x7F');
+    DWORD count = checkProfileFile(path.c_str(), &buffer[0], size);
+    EXPECT_EQ(buffer[size], '\x7F') << "wrote past the screen-name buffer";
+    if (name != nullptr && count != 0) *name = buffer.c_str();
+    return count;
+  }
+  RecordingSink read(const std::string& path) {
+    RecordingSink sink;
+    EXPECT_TRUE(readFavoritePlaces(path.c_str(), sink));
+    return sink;
+  }
+  RecordingSink read(const OrganizeFile& file) { return read(save(file)); }
+};
+
+Profile sample() {
+  return Profile{"Jo Smith",
+                 {favoritePlaces({favorite("A", "http://a.example/"),
+                                  folder("F", {favorite("B", "http://b.example/")})}),
+                  folder("Other", {})}};
+}
+
+Events favoriteCalls(const std::string& title, const std::string& url) {
+  return {"beginFavorite", "title " + title, "url " + url, "endFavorite"};
+}
+
+}  // namespace
+
+TEST_F(OrganizeFileTest, WorkedExampleGivesTheExactSequence) {
+  EXPECT_EQ(read(OrganizeFile(sample())).events,
+            (Events{"advance", "advance", "advance", "beginFavorite", "title A", "url http://a.example/",
+                    "endFavorite", "advance", "advance", "beginFolder", "title F", "enterFolder", "advance",
+                    "beginFavorite", "title B", "url http://b.example/", "endFavorite", "advance", "leaveFolder",
+                    "endFolder", "advance"}));
+}
+
+TEST_F(OrganizeFileTest, CheckGivesScreenNameAndItemCount) {
+  OrganizeFile file(sample());
+  std::string name;
+  EXPECT_EQ(check(save(file), &name), file.recordCount());
+  EXPECT_EQ(file.recordCount(), 8u);
+  EXPECT_EQ(name, "Jo Smith");
+}
+
+TEST_F(OrganizeFileTest, MissingFileThrowsCreateFileError) {
+  std::string path = temp / "absent";
+  try {
+    char name[16];
+    checkProfileFile(path.c_str(), name, sizeof name);
+    FAIL() << "no error";
+  } catch (const mirrex::Win32Error& error) {
+    EXPECT_EQ(error.functionName, "CreateFile");
+    EXPECT_EQ(error.code, DWORD{ERROR_FILE_NOT_FOUND});
+  }
+  RecordingSink sink;
+  EXPECT_THROW(readFavoritePlaces(path.c_str(), sink), mirrex::Win32Error);
+}
+
+TEST_F(OrganizeFileTest, WrongOrShortHeaderIsNoProfile) {
+  std::string good = OrganizeFile(sample()).bytes();
+  EXPECT_EQ(check(saveBytes(good.substr(0, 19))), 0u);
+  EXPECT_EQ(check(saveBytes("")), 0u);
+  std::string digit = good;
+  digit[8] = '1';  // "AOLVM1001": the text goes on past the magic
+  EXPECT_EQ(check(saveBytes(digit)), 0u);
+  std::string lower = good;
+  lower[0] = 'a';
+  EXPECT_EQ(check(saveBytes(lower)), 0u);
+}
+
+TEST_F(OrganizeFileTest, IndexMustHoldRecordOne) {
+  OrganizeFile eleven(sample());
+  eleven.setIndexLength(11);
+  EXPECT_EQ(check(save(eleven)), 0u);
+  OrganizeFile twelve(sample());
+  twelve.setIndexLength(12);
+  EXPECT_EQ(check(save(twelve)), 1u);  // only record 1's entry is left
+  OrganizeFile unsigned_(sample());
+  unsigned_.patch(unsigned_.indexOffset(), "RX");
+  EXPECT_EQ(check(save(unsigned_)), 0u);
+}
+
+TEST_F(OrganizeFileTest, RootRecordIsChecked) {
+  OrganizeFile badSignature(sample());
+  badSignature.setSignature(1, "SR");
+  EXPECT_EQ(check(save(badSignature)), 0u);
+
+  OrganizeFile tooShort(sample());
+  tooShort.setRecordLength(1, 18);
+  EXPECT_EQ(check(save(tooShort)), 0u);
+}
+
+TEST_F(OrganizeFileTest, RootOfNineteenBytesHasAnEmptyScreenName) {
+  OrganizeFile empty(Profile{"", sample().topLevel});
+  empty.setRecordLength(1, 19);
+  std::string name = "unset";
+  EXPECT_EQ(check(save(empty), &name), empty.recordCount());
+  EXPECT_EQ(name, "");
+}
+
+TEST_F(OrganizeFileTest, RootTitleWithoutNulIsNoProfile) {
+  OrganizeFile file(Profile{"Jo", {}});
+  file.setRecordLength(1, 20);  // "Jo" fills the title bytes; no NUL follows within the data
+  EXPECT_EQ(check(save(file)), 0u);
+}
+
+TEST_F(OrganizeFileTest, ItemCountStopsAtTheFirstZeroEntry) {
+  OrganizeFile file(sample());
+  file.setIndexEntry(3, 0);
+  EXPECT_EQ(check(save(file)), 2u);
+}
+
+TEST_F(OrganizeFileTest, ItemCountStopsAtTheEndOfTheIndex) {
+  OrganizeFile file(sample());
+  // Every entry is non-zero up to the end of the index data.
+  EXPECT_EQ(check(save(file)), 8u);
+  file.setIndexLength(8 + 4 * 5);
+  EXPECT_EQ(check(save(file)), 5u);
+}
+
+TEST_F(OrganizeFileTest, LongScreenNamesAreCutAndTerminated) {
+  std::string name;
+  std::string longest(1023, 'n');
+  EXPECT_NE(check(save(OrganizeFile(Profile{longest, {}})), &name), 0u);
+  EXPECT_EQ(name, longest);
+  EXPECT_NE(check(save(OrganizeFile(Profile{longest + "m", {}})), &name), 0u);
+  EXPECT_EQ(name, longest);
+  EXPECT_NE(check(save(OrganizeFile(Profile{"abcdef", {}})), &name, 4), 0u);
+  EXPECT_EQ(name, "abc");
+}
+
+TEST_F(OrganizeFileTest, OnlyFavoritesFoldersAreImported) {
+  Profile profile{"Jo",
+                  {topFolder("favorite places", 0, {favorite("skipped", "u1")}),
+                   topFolder("Anything", FavoritesKind, {favorite("kind", "u2")}),
+                   topFolder("Favorite Places", 7, {favorite("title", "u3")}),
+                   topFolder("Other", 0, {favorite("skipped too", "u4")})}};
+  Events expected = favoriteCalls("kind", "u2");
+  Events more = favoriteCalls("title", "u3");
+  expected.insert(expected.end(), more.begin(), more.end());
+  RecordingSink sink = read(OrganizeFile(profile));
+  EXPECT_EQ(sink.calls(), expected);
+  // Root, four top-level folders, and two favourites with their URL records.
+  EXPECT_EQ(sink.advances(), 1 + 4 + 2 * 2);
+}
+
+TEST_F(OrganizeFileTest, ProfileWithoutFavoritesFolderOnlyAdvances) {
+  RecordingSink sink = read(OrganizeFile(Profile{"Jo", {folder("Mail", {favorite("x", "y")}), folder("B", {})}}));
+  EXPECT_EQ(sink.events, (Events{"advance", "advance", "advance"}));
+}
+
+TEST_F(OrganizeFileTest, FavoritesAboveDepthTwoAreNotImported) {
+  Profile profile{"Jo", {favorite("top", "http://top/"), favoritePlaces({favorite("in", "http://in/")})}};
+  RecordingSink sink = read(OrganizeFile(profile));
+  EXPECT_EQ(sink.calls(), favoriteCalls("in", "http://in/"));
+  EXPECT_EQ(sink.advances(), 1 + 1 + 1 + 2);
+}
+
+TEST_F(OrganizeFileTest, ItemWithUrlAndChildrenIsFavoriteThenFolder) {
+  Item both = folder("Both", {favorite("Child", "c")});
+  both.hasUrl = true;
+  both.url = "http://both/";
+  Events expected = favoriteCalls("Both", "http://both/");
+  Events rest = {"beginFolder", "title Both", "enterFolder"};
+  expected.insert(expected.end(), rest.begin(), rest.end());
+  rest = favoriteCalls("Child", "c");
+  expected.insert(expected.end(), rest.begin(), rest.end());
+  expected.push_back("leaveFolder");
+  expected.push_back("endFolder");
+  EXPECT_EQ(read(OrganizeFile(Profile{"Jo", {favoritePlaces({both})}})).calls(), expected);
+}
+
+TEST_F(OrganizeFileTest, ChainsAreReadInSiblingOrder) {
+  OrganizeFile file(Profile{"Jo", {favoritePlaces({favorite("1", "a"), favorite("2", "b"), favorite("3", "c")})}});
+  // Relink the chain as 3, 1, 2 without moving any record.
+  std::uint32_t one = file.numberOf({"Favorite Places", "1"});
+  std::uint32_t two = file.numberOf({"Favorite Places", "2"});
+  std::uint32_t three = file.numberOf({"Favorite Places", "3"});
+  file.setTrailer(file.numberOf({"Favorite Places"}), Trailer::FirstChild, three);
+  file.setTrailer(three, Trailer::NextSibling, one);
+  file.setTrailer(one, Trailer::NextSibling, two);
+  file.setTrailer(two, Trailer::NextSibling, 0);
+  Events expected = favoriteCalls("3", "c");
+  for (const auto& pair : {std::make_pair("1", "a"), std::make_pair("2", "b")}) {
+    Events more = favoriteCalls(pair.first, pair.second);
+    expected.insert(expected.end(), more.begin(), more.end());
+  }
+  EXPECT_EQ(read(file).calls(), expected);
+}
+
+TEST_F(OrganizeFileTest, UnreadableUrlRecordSkipsTheFavoriteButNotItsStep) {
+  OrganizeFile file(Profile{"Jo", {favoritePlaces({favorite("far", "u"), favorite("near", "v")})}});
+  file.setIndexEntry(file.urlRecordOf({"Favorite Places", "far"}), static_cast<std::uint32_t>(file.bytes().size()));
+  RecordingSink sink = read(file);
+  EXPECT_EQ(sink.calls(), favoriteCalls("near", "v"));
+  EXPECT_EQ(sink.advances(), 1 + 1 + 2 + 2);
+}
+
+TEST_F(OrganizeFileTest, UrlRecordIsTakenUpToItsNul) {
+  OrganizeFile file(Profile{"Jo", {favoritePlaces({favorite("empty", ""), favorite("tail", "x")})}});
+  // Bytes after the URL's NUL are not part of it; a URL without NUL ends
+  // with its data.
+  std::uint32_t tail = file.urlRecordOf({"Favorite Places", "tail"});
+  std::uint32_t withJunk = file.appendRecord(std::string("http://t/\0junk", 14));
+  file.setIndexEntry(tail, withJunk);
+  Events expected = favoriteCalls("empty", "");
+  Events more = favoriteCalls("tail", "http://t/");
+  expected.insert(expected.end(), more.begin(), more.end());
+  EXPECT_EQ(read(file).calls(), expected);
+
+  std::uint32_t unterminated = file.appendRecord("http://open");
+  file.setIndexEntry(tail, unterminated);
+  EXPECT_EQ(read(file).calls().at(6), "url http://open");
+}
+
+TEST_F(OrganizeFileTest, TitleWithoutNulEndsWithItsData) {
+  OrganizeFile file(Profile{"Jo", {favoritePlaces({folder("Z", {})})}});
+  // The title runs on through a trailer without a zero byte: its URL,
+  // sibling and child numbers all lie outside the index.
+  std::string data = std::string(18, '\0') + "ABC" + "AAAABBBBCCCCCCCCDDDD";
+  file.setIndexEntry(file.numberOf({"Favorite Places", "Z"}), file.appendRecord(data));
+  EXPECT_EQ(read(file).calls(), (Events{"beginFolder", "title ABCAAAABBBBCCCCCCCCDDDD", "enterFolder", "leaveFolder",
+                                        "endFolder"}));
+}
+
+TEST_F(OrganizeFileTest, BrokenItemEndsItsChain) {
+  for (int damage = 0; damage < 3; ++damage) {
+    OrganizeFile file(Profile{"Jo", {favoritePlaces({favorite("1", "a"), favorite("2", "b"), favorite("3", "c")})}});
+    std::uint32_t two = file.numberOf({"Favorite Places", "2"});
+    if (damage == 0) file.setSignature(two, "rs");
+    if (damage == 1) file.setRecordLength(two, 20);
+    if (damage == 2) file.setIndexEntry(two, 0x7FFFFFF0);
+    RecordingSink sink = read(file);
+    EXPECT_EQ(sink.calls(), favoriteCalls("1", "a")) << "damage " << damage;
+    EXPECT_EQ(sink.advances(), 1 + 1 + 2) << "damage " << damage;
+  }
+}
+
+TEST_F(OrganizeFileTest, CyclesEnd) {
+  OrganizeFile file(Profile{"Jo", {favoritePlaces({folder("F", {favorite("a", "u"), favorite("b", "v")})})}});
+  std::uint32_t places = file.numberOf({"Favorite Places"});
+  std::uint32_t f = file.numberOf({"Favorite Places", "F"});
+  std::uint32_t a = file.numberOf({"Favorite Places", "F", "a"});
+  std::uint32_t b = file.numberOf({"Favorite Places", "F", "b"});
+
+  OrganizeFile siblingLoop = file;
+  siblingLoop.setTrailer(b, Trailer::NextSibling, a);
+  EXPECT_EQ(read(siblingLoop).advances(), 1 + 1 + 1 + 2 + 2);
+
+  OrganizeFile selfLoop = file;
+  selfLoop.setTrailer(a, Trailer::NextSibling, a);
+  EXPECT_EQ(read(selfLoop).advances(), 1 + 1 + 1 + 2);
+
+  OrganizeFile childToAncestor = file;
+  childToAncestor.setTrailer(a, Trailer::FirstChild, places);
+  childToAncestor.setTrailer(b, Trailer::FirstChild, f);
+  RecordingSink sink = read(childToAncestor);
+  EXPECT_EQ(sink.advances(), 1 + 1 + 1 + 2 + 2);
+  // a and b now open folders whose only child was walked already.
+  EXPECT_EQ(std::count(sink.events.begin(), sink.events.end(), "enterFolder"), 3);
+  EXPECT_EQ(std::count(sink.events.begin(), sink.events.end(), "leaveFolder"), 3);
+
+  OrganizeFile rootLoop = file;
+  rootLoop.setTrailer(1, Trailer::NextSibling, 1);
+  EXPECT_EQ(read(rootLoop).advances(), 1 + 1 + 1 + 2 + 2);
+}
+
+TEST_F(OrganizeFileTest, RecordNumbersOutsideTheIndexAreAbsent) {
+  OrganizeFile file(sample());
+  file.setTrailer(file.numberOf({"Favorite Places", "F"}), Trailer::FirstChild, 9);
+  file.setTrailer(file.numberOf({"Favorite Places", "A"}), Trailer::UrlRecord, 0xFFFFFFFF);
+  RecordingSink sink = read(file);
+  EXPECT_EQ(sink.calls(), (Events{"beginFolder", "title F", "enterFolder", "leaveFolder", "endFolder"}));
+}
+
+TEST_F(OrganizeFileTest, IndexShorterThanRecordOneReportsNothing) {
+  OrganizeFile file(sample());
+  file.setIndexLength(11);
+  EXPECT_TRUE(read(file).events.empty());
+  file.setIndexLength(0);
+  EXPECT_TRUE(read(file).events.empty());
+}
+
+TEST_F(OrganizeFileTest, LengthsPastTheEndAreShortReads) {
+  OrganizeFile file(sample());
+  file.setIndexLength(0xFFFFFFF0);
+  EXPECT_EQ(check(save(file)), 0u);
+  EXPECT_TRUE(read(file).events.empty());
+
+  OrganizeFile longRoot(sample());
+  longRoot.setRecordLength(1, static_cast<std::uint32_t>(longRoot.bytes().size()));
+  EXPECT_EQ(check(save(longRoot)), 0u);
+
+  OrganizeFile cut(sample());
+  cut.truncate(cut.recordOffset(cut.numberOf({"Favorite Places", "F"})) + 10);
+  RecordingSink sink = read(cut);
+  EXPECT_EQ(sink.calls(), favoriteCalls("A", "http://a.example/"));
+}
+
+TEST_F(OrganizeFileTest, OffsetsOfTwoGigabytesAndMoreAreAbsent) {
+  for (std::uint32_t offset : {0x80000000u, 0xFFFFFFF8u, 0xFFFFFFFFu}) {
+    OrganizeFile file(sample());
+    file.put32(16, offset);
+    EXPECT_EQ(check(save(file)), 0u) << offset;
+    EXPECT_TRUE(read(file).events.empty()) << offset;
+    OrganizeFile root(sample());
+    root.setIndexEntry(1, offset);
+    EXPECT_EQ(check(save(root)), 0u) << offset;
+    EXPECT_TRUE(read(root).events.empty()) << offset;
+  }
+}

@@ -1,0 +1,17 @@
+// Joining paths and creating directories. Sizes include the terminator.
+#pragma once
+
+#include <windows.h>
+
+// Stores directory, a backslash where neither side has one, and name into
+// `destination`. False when the joined text and its terminator do not fit
+// (the destination may then hold the directory alone). No separator follows
+// an empty directory.
+bool joinPath(const char* directory, const char* name, char* destination, DWORD size);
+
+// Creates the directory `path` and every missing directory above it, each
+// parent before its child. True when the last directory was created by this
+// call; false for an existing target, a path without any backslash, a
+// failure on the way, or a path of MAX_PATH characters or more, which is
+// refused whole rather than created under a cut name.
+bool createDirectoryTree(const char* path);

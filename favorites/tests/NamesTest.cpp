@@ -1,0 +1,123 @@
+#include "favorites/Names.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string escaped(const std::string& source, const char* table, DWORD tableLength, DWORD size = 260) {
+  std::string buffer(size + 1, '\x7F');
+  DWORD count = escapeName(source.c_str(), '%', table, tableLength, &buffer[0], size);
+  EXPECT_EQ(buffer[size], '\x7F') << "wrote past the buffer";
+  if (count + 1 < size) {
+    EXPECT_EQ(buffer[count], '\0');
+  }
+  return buffer.substr(0, count);
+}
+
+std::string asTitle(const std::string& source) { return escaped(source, TitleEscapes, TitleEscapesLength); }
+std::string asDirectory(const std::string& source) {
+  return escaped(source, DirectoryNameEscapes, DirectoryNameEscapesLength);
+}
+
+}  // namespace
+
+TEST(EscapeName, TablesHoldTheirPairs) {
+  EXPECT_EQ(std::string(DirectoryNameEscapes, DirectoryNameEscapesLength), "\"'*+/-:;<{>}?~|!%%");
+  EXPECT_EQ(std::string(TitleEscapes, TitleEscapesLength), "\"'*+/-\\_:;<{>}?~|!%%");
+}
+
+TEST(EscapeName, EscapesEveryListedCharacter) {
+  EXPECT_EQ(asTitle("a/b"), "a%-b");
+  EXPECT_EQ(asTitle("50%"), "50%%");
+  EXPECT_EQ(asTitle("x\\y"), "x%_y");
+  EXPECT_EQ(asDirectory("x\\y"), "x\\y");
+  EXPECT_EQ(asTitle("What?"), "What%~");
+  EXPECT_EQ(asDirectory("What?"), "What%~");
+  EXPECT_EQ(asTitle("\"*/\\:<>?|%"), "%'%+%-%_%;%{%}%~%!%%");
+  EXPECT_EQ(asDirectory("\"*/:<>?|%"), "%'%+%-%;%{%}%~%!%%");
+}
+
+TEST(EscapeName, CopiesOtherCharactersUnchanged) {
+  std::string others = "Az09 .,;'+-_{}~!\x01\x7F\x80\xE9\xFF";
+  EXPECT_EQ(asTitle(others), others);
+}
+
+TEST(EscapeName, EmptyTextWritesOnlyTheTerminator) {
+  char buffer[4] = {'x', 'x', 'x', 'x'};
+  EXPECT_EQ(escapeName("", '%', TitleEscapes, TitleEscapesLength, buffer, sizeof buffer), 0u);
+  EXPECT_EQ(buffer[0], '\0');
+  EXPECT_EQ(buffer[1], 'x');
+}
+
+TEST(EscapeName, TinyBuffersGetNothing) {
+  char buffer[2] = {'x', 'x'};
+  EXPECT_EQ(escapeName("abc", '%', TitleEscapes, TitleEscapesLength, buffer, 1), 0u);
+  EXPECT_EQ(escapeName("abc", '%', TitleEscapes, TitleEscapesLength, buffer, 0), 0u);
+  EXPECT_EQ(buffer[0], 'x');
+}
+
+TEST(EscapeName, ExactFitIsLeftUnterminated) {
+  // "ab%-" has four characters: with a size of five they all fit without a
+  // terminator; with six they are terminated.
+  char buffer[8];
+  std::memset(buffer, 'x', sizeof buffer);
+  EXPECT_EQ(escapeName("ab/", '%', TitleEscapes, TitleEscapesLength, buffer, 5), 4u);
+  EXPECT_EQ(std::string(buffer, 6), "ab%-xx");
+  std::memset(buffer, 'x', sizeof buffer);
+  EXPECT_EQ(escapeName("ab/", '%', TitleEscapes, TitleEscapesLength, buffer, 6), 4u);
+  EXPECT_EQ(std::string(buffer, 6), std::string("ab%-\0x", 6));
+}
+
+TEST(EscapeName, EscapeAtTheLastPlaceEndsAtTheBufferEnd) {
+  // The pair starts at size - 2 and ends at size - 1; nothing goes beyond.
+  for (DWORD size = 2; size <= 8; ++size) {
+    std::string text = escaped("abcdefgh?", TitleEscapes, TitleEscapesLength, size);
+    EXPECT_GE(text.size(), size - 1) << "size " << size;
+  }
+  EXPECT_EQ(escaped("ab?", TitleEscapes, TitleEscapesLength, 4), "ab%~");
+  EXPECT_EQ(escaped("abcdefgh", TitleEscapes, TitleEscapesLength, 4), "abc");
+}
+
+namespace {
+
+std::string protectedName(std::string name, DWORD room = 260) {
+  std::string buffer = name;
+  buffer.resize(room + 1, '\x7F');
+  buffer[name.size()] = '\0';
+  DWORD length = protectDeviceName(&buffer[0], static_cast<DWORD>(name.size()), room);
+  EXPECT_EQ(buffer[room], '\x7F') << "wrote past the room";
+  if (length == room) return "<no room>";
+  EXPECT_EQ(buffer[length], '\0');
+  return buffer.substr(0, length);
+}
+
+}  // namespace
+
+TEST(ProtectDeviceName, MarksDeviceStems) {
+  EXPECT_EQ(protectedName("CON"), "CON%");
+  EXPECT_EQ(protectedName("nul.txt"), "nul%.txt");
+  EXPECT_EQ(protectedName("nul .txt"), "nul %.txt");
+  EXPECT_EQ(protectedName("Com1"), "Com1%");
+  EXPECT_EQ(protectedName("aux.a.b"), "aux%.a.b");
+  EXPECT_EQ(protectedName("PRN  "), "PRN  %");
+  for (const char* name : {"CON", "PRN", "AUX", "NUL", "CONIN$", "conout$", "COM0", "COM9", "LPT0", "lpt9",
+                           "COM\xB9", "COM\xB2", "LPT\xB3"}) {
+    EXPECT_EQ(protectedName(name), std::string(name) + "%") << name;
+  }
+}
+
+TEST(ProtectDeviceName, LeavesOtherNamesAlone) {
+  for (const char* name : {"CONSOLE", "NULL", "COM", "COM10", "LPT", "COM1x", "xCON", " CON", "CO N", "",
+                           ".CON", "COM\xB4", "CON%", "a.CON"}) {
+    EXPECT_EQ(protectedName(name), name) << name;
+  }
+}
+
+TEST(ProtectDeviceName, RefusesWhenTheMarkDoesNotFit) {
+  EXPECT_EQ(protectedName("CON", 4), "<no room>");
+  EXPECT_EQ(protectedName("CON", 5), "CON%");
+  EXPECT_EQ(protectedName("CONX", 5), "CONX");
+}

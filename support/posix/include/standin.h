@@ -1,0 +1,37 @@
+// Test controls of the POSIX stand-in: fault injection and progress bars.
+// Only tests include this header; the core sees nothing but <windows.h>.
+#pragma once
+
+#include <windows.h>
+
+namespace standin {
+
+// The stand-in calls whose failure a test can provoke.
+enum class Call {
+  CreateFile,
+  ReadFile,
+  WriteFile,
+  CloseHandle,
+  SetFilePointer,
+  CreateDirectory,
+  FindFirstFile,
+  FindNextFile,
+  FindClose,
+  LocalAlloc,
+  RegOpenKeyEx,
+  RegQueryValueEx,
+  RegCloseKey,
+};
+
+// Makes the call fail with `error` once `skip` further calls of it have
+// succeeded. A LocalAlloc fault yields a null pointer. Faults are one-shot.
+void injectFault(Call call, unsigned skip, DWORD error);
+void clearFaults();
+
+// A progress bar that answers the PBM_ messages as the common control does:
+// range 0..100, step 10, position 0 at creation; PBM_STEPIT wraps to the
+// lower bound when it passes the upper one.
+HWND createProgressBar();
+void destroyProgressBar(HWND bar);
+
+}  // namespace standin
