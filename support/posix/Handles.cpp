@@ -81,8 +81,7 @@ std::string hostPath(const char* path) {
 bool validName(const char* path) {
   for (const char* p = path; *p != '\0'; ++p) {
     unsigned char c = static_cast<unsigned char>(*p);
-    if (c < 32 || c == '<' || c == '>' || c == ':' || c == '"' || c == '|' || c == '?' ||
-        c == '*') {
+    if (c < 32 || c == '<' || c == '>' || c == '"' || c == '|' || c == '?' || c == '*') {
       SetLastError(ERROR_INVALID_NAME);
       return false;
     }

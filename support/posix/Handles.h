@@ -35,7 +35,8 @@ bool sharingConflict(dev_t device, ino_t inode, DWORD access, DWORD shareMode);
 
 // The host path of a Windows-style path: backslashes become slashes.
 std::string hostPath(const char* path);
-// False (with ERROR_INVALID_NAME set) for characters Windows refuses in names.
+// False (with ERROR_INVALID_NAME set) for characters Windows refuses in
+// names. A colon is not one of them: it names a stream of a file.
 bool validName(const char* path);
 // The Win32 error for errno after a failed call on `path`.
 DWORD errorFromErrno(int error, const std::string& path);
