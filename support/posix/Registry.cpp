@@ -58,6 +58,11 @@ HKEY openHandle(const std::string& path) {
 
 }  // namespace
 
+std::size_t standin::openRegistryKeyCount() {
+  std::lock_guard<std::mutex> guard(registryLock);
+  return openKeys.size();
+}
+
 LSTATUS RegOpenKeyExA(HKEY root, LPCSTR subKey, DWORD, REGSAM, PHKEY result) {
   if (standin::faultDue(standin::Call::RegOpenKeyEx)) return static_cast<LSTATUS>(standin::faultError());
   std::lock_guard<std::mutex> guard(registryLock);

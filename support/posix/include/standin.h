@@ -28,6 +28,10 @@ enum class Call {
 void injectFault(Call call, unsigned skip, DWORD error);
 void clearFaults();
 
+// The handles this process holds open: files, searches and registry keys.
+// A test compares it before and after the code under test.
+std::size_t openHandleCount();
+
 // A progress bar that answers the PBM_ messages as the common control does:
 // range 0..100, step 10, position 0 at creation; PBM_STEPIT wraps to the
 // lower bound when it passes the upper one.
