@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -226,14 +227,15 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
   std::string mask = slash == std::string::npos ? host : host.substr(slash + 1);
   if (!validName(directory.c_str())) return INVALID_HANDLE_VALUE;
 
-  DIR* listing = opendir(directory.c_str());
+  // Closed also when memory runs out while the names are read.
+  std::unique_ptr<DIR, int (*)(DIR*)> listing(opendir(directory.c_str()), closedir);
   if (listing == nullptr) {
     int error = errno;
     return fail(error == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND, INVALID_HANDLE_VALUE);
   }
   std::vector<std::string> names;
-  while (dirent* entry = readdir(listing)) names.push_back(entry->d_name);
-  closedir(listing);
+  while (dirent* entry = readdir(listing.get())) names.push_back(entry->d_name);
+  listing.reset();
   // Windows lists "." and ".." first, then (on NTFS) by name.
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     bool aDots = a == "." || a == "..";

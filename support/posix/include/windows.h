@@ -201,6 +201,17 @@ LSTATUS RegSetValueExA(HKEY key, LPCSTR valueName, DWORD reserved, DWORD type, c
 LSTATUS RegDeleteValueA(HKEY key, LPCSTR valueName);
 LSTATUS RegDeleteTreeA(HKEY root, LPCSTR subKey);
 
+// Message boxes: the buttons that profile discovery asks for and the answers
+// it tells apart. The boxes themselves are shown by the program's
+// ShowMessage, never by the core.
+#define MB_OK 0x0u
+#define MB_ABORTRETRYIGNORE 0x2u
+#define MB_DEFBUTTON3 0x200u
+#define IDOK 1
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+
 // Window messages: only the progress-bar messages that the core sends. A
 // "window" is a progress bar made by standin::createProgressBar().
 #define WM_USER 0x400u
