@@ -88,7 +88,12 @@ TEST_F(AolLocatorTest, KeyWithoutItsValueIsPassedOver) {
   expectFound(find(), "D:\\Three\\organize\\");
 }
 
-TEST_F(AolLocatorTest, NoKeyAtAllGivesZeroAndTheEmptyText) { expectFound(find(), ""); }
+TEST_F(AolLocatorTest, NoDirectoryGivesZeroAndTheEmptyText) {
+  expectFound(find(), "");
+  // A value passed over may have filled the buffer with bytes and no NUL.
+  setValue(HKEY_LOCAL_MACHINE, 1, REG_BINARY, "D:\\Binary");
+  expectFound(find(9), "");
+}
 
 TEST_F(AolLocatorTest, LongestDirectoryFillsTheBufferExactly) {
   std::string longest = "D:\\" + std::string(246, 'a');  // 249 characters
