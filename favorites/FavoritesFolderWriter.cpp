@@ -1,0 +1,95 @@
+#include "favorites/FavoritesFolderWriter.h"
+
+#include "favorites/Names.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+
+FavoritesFolderWriter::FavoritesFolderWriter(const char* destinationFolder, HWND progressBar)
+    : progressBar_(progressBar), pathLength_(0), rootLength_(0), skippedLevels_(0) {
+  pathLength_ = copyText(destinationFolder, path_, MAX_PATH);
+  if (pathLength_ == MAX_PATH) {
+    // A destination that does not fit leaves no room for any component:
+    // every item is skipped.
+    pathLength_ = MAX_PATH - 1;
+  } else if (pathLength_ > 0 && path_[pathLength_ - 1] == '\\') {
+    // Each component brings its own backslash.
+    --pathLength_;
+  }
+  path_[pathLength_] = '\0';
+  rootLength_ = pathLength_;
+  defaultTime_ = Timestamp(Timestamp::now().value() - TimestampSecond);
+}
+
+void FavoritesFolderWriter::advance() {
+  if (progressBar_ != nullptr) SendMessageA(progressBar_, PBM_STEPIT, 0, 0);
+}
+
+void FavoritesFolderWriter::setTitle(const char* title) {
+  if (skippedLevels_ > 0 || !appendComponent(title)) ++skippedLevels_;
+}
+
+void FavoritesFolderWriter::beginFavorite() { itemTime_ = defaultTime_; }
+
+void FavoritesFolderWriter::setUrl(const char* url) { url_.reset(duplicateString(url)); }
+
+void FavoritesFolderWriter::endFavorite() {
+  DWORD urlLength = url_ ? static_cast<DWORD>(std::strlen(url_.get())) : 0;
+  writeUrlFile(url_.get(), urlLength, itemTime_);
+  leaveFolder();
+}
+
+void FavoritesFolderWriter::enterFolder() {
+  if (skippedLevels_ > 0 || pathLength_ == rootLength_) return;
+  // Windows drops a trailing dot from a name: "Misc." would be "Misc", and
+  // ".." the parent folder.
+  if (path_[pathLength_ - 1] == '.') {
+    if (pathLength_ + 1 >= MAX_PATH) {
+      removeComponent();
+      skippedLevels_ = 1;
+      return;
+    }
+    path_[pathLength_++] = '%';
+    path_[pathLength_] = '\0';
+  }
+  CreateDirectoryA(path_, nullptr);
+}
+
+void FavoritesFolderWriter::leaveFolder() {
+  if (skippedLevels_ > 0) {
+    --skippedLevels_;
+  } else {
+    removeComponent();
+  }
+}
+
+// Adds "\" and the title's component, and false when the component and a
+// terminator do not fit. A component that would end at the last place of
+// the buffer counts as not fitting: no directory, file or child fits there.
+bool FavoritesFolderWriter::appendComponent(const char* title) {
+  if (pathLength_ + 2 >= MAX_PATH) return false;
+  DWORD start = pathLength_ + 1;
+  DWORD room = MAX_PATH - start;
+  char* component = path_ + start;
+  DWORD length = 1;
+  if (title[0] == '\0') {
+    component[0] = '%';
+  } else {
+    length = escapeName(title, '%', TitleEscapes, TitleEscapesLength, component, room);
+  }
+  if (length + 1 >= room) return false;
+  length = protectDeviceName(component, length, room);
+  if (length == room) return false;
+  path_[pathLength_] = '\\';
+  pathLength_ = start + length;
+  path_[pathLength_] = '\0';
+  return true;
+}
+
+void FavoritesFolderWriter::removeComponent() {
+  while (pathLength_ > rootLength_ && path_[--pathLength_] != '\\') {
+  }
+  path_[pathLength_] = '\0';
+}
