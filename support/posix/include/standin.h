@@ -1,4 +1,5 @@
-// Test controls of the POSIX stand-in: fault injection and progress bars.
+// Test controls of the POSIX stand-in: fault injection, open handles, local
+// memory and progress bars.
 // Only tests include this header; the core sees nothing but <windows.h>.
 #pragma once
 
@@ -31,6 +32,14 @@ void clearFaults();
 // The handles this process holds open: files, searches and registry keys.
 // A test compares it before and after the code under test.
 std::size_t openHandleCount();
+
+// Local memory: the bytes that LocalAlloc has handed out and LocalFree not
+// yet taken back, and the most there were at once since the last
+// resetLocalMemoryPeak(). A test takes the peak less the bytes in use
+// before the code under test ran as what that code held at most.
+SIZE_T localMemoryInUse();
+SIZE_T localMemoryPeak();
+void resetLocalMemoryPeak();
 
 // A progress bar that answers the PBM_ messages as the common control does:
 // range 0..100, step 10, position 0 at creation; PBM_STEPIT wraps to the
