@@ -95,7 +95,7 @@ bool readFavoritePlaces(const char* path, FavoritesSink& sink) {
   BYTE field[4];
   if (!file.read(IndexOffsetField, field, sizeof field)) return true;
   DWORD indexLength = 0;
-  Block index = file.readRecord(le32(field), MaxIndexLength, false, indexLength);
+  Block index = file.readIndex(le32(field), false, indexLength);
   if (index.empty()) return true;
 
   DWORD walkedSize = indexCapacity(indexLength) / 8 + 1;

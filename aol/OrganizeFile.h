@@ -5,7 +5,8 @@
 //
 // The file is untrusted. Whatever it holds, the readers end, in time and
 // memory bounded by the file's size: a length or offset that reaches past
-// the end of the file, or an offset of 2^31 or more, reads as absent; an
+// the end of the file, an offset of 2^31 or more, and a record number
+// without an index entry (or with an entry of 0) read as absent; an
 // index is used up to its first 16 MiB and any other record longer than
 // 1 MiB is broken; every record is walked at most once; nesting below 1024
 // levels is not walked; and one walk reads at most twice the file's size

@@ -15,7 +15,7 @@ DWORD checkProfileFile(const char* path, char* screenName, DWORD screenNameSize)
   if (!file.read(0, header, HeaderSize) || !hasMagic(header)) return 0;
 
   DWORD indexLength = 0;
-  Block index = file.readRecord(le32(header + IndexOffsetField), MaxIndexLength, true, indexLength);
+  Block index = file.readIndex(le32(header + IndexOffsetField), true, indexLength);
   if (index.empty() || indexLength < MinIndexLength) return 0;
 
   DWORD rootLength = 0;

@@ -75,20 +75,37 @@ bool ProfileFile::read(DWORD offset, void* buffer, DWORD count) {
   return readAt(handle_, offset, buffer, count);
 }
 
-Block ProfileFile::readRecord(DWORD offset, DWORD maxLength, bool signature, DWORD& length) {
+bool ProfileFile::readHeader(DWORD offset, bool signature, DWORD& dataLength) {
   BYTE header[RecordHeaderSize];
-  if (!read(offset, header, RecordHeaderSize)) return Block();
+  if (offset == 0 || !read(offset, header, RecordHeaderSize)) return false;
   RecordHeader record = decodeRecordHeader(header);
-  if ((signature && !record.hasSignature) || record.length > maxLength) return Block();
-  // Checked before allocating: a length that passes the end of the file
-  // never costs memory.
+  if (signature && !record.hasSignature) return false;
+  dataLength = record.length;
+  return true;
+}
+
+// Checked before allocating: a length that passes the end of the file, or
+// the bytes left to read, never costs memory.
+Block ProfileFile::readData(DWORD offset, DWORD dataLength, DWORD used, DWORD& length) {
   ULONGLONG dataOffset = static_cast<ULONGLONG>(offset) + RecordHeaderSize;
-  if (dataOffset > 0x7FFFFFFF || dataOffset + record.length > size_) return Block();
-  Block data(record.length + 1);
-  if (!read(static_cast<DWORD>(dataOffset), data.bytes(), record.length)) return Block();
-  data.bytes()[record.length] = '\0';
-  length = record.length;
+  if (dataOffset > 0x7FFFFFFF || dataOffset + dataLength > size_ || used > budget_) return Block();
+  Block data(used + 1);
+  if (!read(static_cast<DWORD>(dataOffset), data.bytes(), used)) return Block();
+  data.bytes()[used] = '\0';
+  length = used;
   return data;
+}
+
+Block ProfileFile::readRecord(DWORD offset, DWORD maxLength, bool signature, DWORD& length) {
+  DWORD dataLength = 0;
+  if (!readHeader(offset, signature, dataLength) || dataLength > maxLength) return Block();
+  return readData(offset, dataLength, dataLength, length);
+}
+
+Block ProfileFile::readIndex(DWORD offset, bool signature, DWORD& length) {
+  DWORD dataLength = 0;
+  if (!readHeader(offset, signature, dataLength)) return Block();
+  return readData(offset, dataLength, dataLength < MaxIndexLength ? dataLength : MaxIndexLength, length);
 }
 
 }  // namespace organize

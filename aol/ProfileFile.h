@@ -39,11 +39,21 @@ public:
   bool read(DWORD offset, void* buffer, DWORD count);
   // The data of the record at `offset`, at most `maxLength` bytes long, in a
   // block one byte longer that ends with a NUL. Empty when the record is
-  // absent: short, longer than maxLength, or without the "RS" signature
-  // when `signature` is required.
+  // absent: at offset 0 (the file's header, which an index entry of 0 or
+  // no entry at all stands for), short, longer than maxLength, or without
+  // the "RS" signature when `signature` is required.
   Block readRecord(DWORD offset, DWORD maxLength, bool signature, DWORD& length);
+  // The record index: as readRecord, except that an index longer than
+  // MaxIndexLength is used up to its first MaxIndexLength bytes.
+  Block readIndex(DWORD offset, bool signature, DWORD& length);
 
 private:
+  // The header of the record at `offset`; false when it is absent.
+  bool readHeader(DWORD offset, bool signature, DWORD& dataLength);
+  // The first `used` of the `dataLength` data bytes of the record at
+  // `offset`; empty when the whole record does not lie within the file.
+  Block readData(DWORD offset, DWORD dataLength, DWORD used, DWORD& length);
+
   HANDLE handle_;
   ULONGLONG size_;
   ULONGLONG budget_;
