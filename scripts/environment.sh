@@ -23,7 +23,7 @@ prepare_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1
-    wineserver -w
+    wineserver -w || true
   fi
   # Keep one wine server and Wine's own services for the whole run. They are
   # started here with their output closed: started by a test, they would hold
@@ -42,11 +42,24 @@ start_display() {
   display_pid=$!
   export DISPLAY=":$n"
   for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    if [ -e "/tmp/.X11-unix/X$n" ]; then
+      restart_wine_on_display
+      return 0
+    fi
     sleep 0.1
   done
   echo "Xvfb did not start" >&2
   return 1
+}
+
+# Wine's desktop process keeps the display it started with, and it starts
+# with the first Wine program: one started before the display was there
+# (prepare_wine) would keep every window of later programs off the screen.
+restart_wine_on_display() {
+  if wineserver -k >/dev/null 2>&1; then
+    wineserver -w || true
+    prepare_wine
+  fi
 }
 
 stop_display() {

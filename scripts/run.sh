@@ -1,0 +1,35 @@
+#!/bin/bash
+# Runs Placemove: installs what is missing, builds the Windows build, and
+# starts Placemove.exe under Wine on a folder of sample AOL profiles (made
+# by tests/builder/MakeSampleProfiles in the private Wine prefix, never
+# taken from an AOL installation). With a display the wizard opens on it;
+# without one, a virtual display shows the wizard, a screenshot of its first
+# page is saved, and the program is ended.
+set -euo pipefail
+source "$(dirname "$0")/environment.sh"
+
+"$root/scripts/setup.sh"
+
+echo "== Windows build"
+build_windows >/dev/null
+prepare_wine
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+
+# The Windows path of the profile folder, and where Wine keeps it.
+profiles='C:\PlacemoveSample\organize\'
+echo "== Sample AOL profiles in $profiles ($WINEPREFIX/drive_c/PlacemoveSample/organize)"
+"$root/scripts/wine-exec" "$build/windows/tests/builder/MakeSampleProfiles.exe" "$profiles" </dev/null
+
+if [ -n "${DISPLAY:-}" ]; then
+  echo "== Placemove.exe $profiles"
+  "$root/scripts/wine-exec" "$build/windows/app/Placemove.exe" "$profiles" </dev/null
+  echo "Placemove.exe ended."
+else
+  trap stop_display EXIT
+  start_display
+  screenshot="$build/first-page.png"
+  rm -f "$screenshot"
+  echo "== No display: Placemove.exe $profiles on a virtual display ($DISPLAY)"
+  "$root/scripts/wine-exec" "$build/windows/tests/gui/WizardTour.exe" "$profiles" "$(winepath -w "$screenshot")" </dev/null
+  if [ -f "$screenshot" ]; then echo "Screenshot of the first page: $screenshot"; fi
+fi
