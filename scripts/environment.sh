@@ -23,7 +23,7 @@ prepare_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1
-    wineserver -w || true
+    wineserver -w
   fi
   # Keep one wine server and Wine's own services for the whole run. They are
   # started here with their output closed: started by a test, they would hold
