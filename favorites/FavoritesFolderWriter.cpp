@@ -43,9 +43,12 @@ void FavoritesFolderWriter::endFavorite() {
 
 void FavoritesFolderWriter::enterFolder() {
   if (skippedLevels_ > 0 || pathLength_ == rootLength_) return;
-  // Windows drops a trailing dot from a name: "Misc." would be "Misc", and
-  // ".." the parent folder.
-  if (path_[pathLength_ - 1] == '.') {
+  // Windows drops trailing dots and spaces from the name it creates: "Misc."
+  // would be "Misc", ".." the parent folder, and the favourites inside
+  // "News " could not be reached at all, since that name stays as it is in
+  // the paths below it.
+  char last = path_[pathLength_ - 1];
+  if (last == '.' || last == ' ') {
     if (pathLength_ + 1 >= MAX_PATH) {
       removeComponent();
       skippedLevels_ = 1;

@@ -128,7 +128,8 @@ TEST_F(FavoritesFolderWriterTest, EveryTitleIsOneSafeComponent) {
   import(profileOf({favorite("", "http://empty/"), folder("", {favorite("in empty", "http://e/")}),
                     folder("Misc.", {favorite("x.", "http://x/")}), folder(".", {favorite("dot", "http://d/")}),
                     folder("..", {favorite("dots", "http://dd/")}), favorite("\"*/\\:<>?|%", "http://all/"),
-                    folder("a/b\\c", {favorite("?", "http://q/")})}));
+                    folder("a/b\\c", {favorite("?", "http://q/")}), folder("News ", {favorite("in", "http://n/")}),
+                    folder("  ", {favorite("spaces", "http://s/")}), favorite("end ", "http://end/")}));
   EXPECT_TRUE(holdsExactly(destination, {{"%.url", shortcut("http://empty/")},
                                          {"%\\", ""},
                                          {"%\\in empty.url", shortcut("http://e/")},
@@ -140,7 +141,12 @@ TEST_F(FavoritesFolderWriterTest, EveryTitleIsOneSafeComponent) {
                                          {"..%\\dots.url", shortcut("http://dd/")},
                                          {"%'%+%-%_%;%{%}%~%!%%.url", shortcut("http://all/")},
                                          {"a%-b%_c\\", ""},
-                                         {"a%-b%_c\\%~.url", shortcut("http://q/")}}));
+                                         {"a%-b%_c\\%~.url", shortcut("http://q/")},
+                                         {"News %\\", ""},
+                                         {"News %\\in.url", shortcut("http://n/")},
+                                         {"  %\\", ""},
+                                         {"  %\\spaces.url", shortcut("http://s/")},
+                                         {"end .url", shortcut("http://end/")}}));
 }
 
 TEST_F(FavoritesFolderWriterTest, DeviceNamesGetAMark) {
@@ -294,8 +300,10 @@ struct Title {
 const Title specialTitles[] = {
     {"", "%"},           {"CON", "CON%"},         {"nul.txt", "nul%.txt"}, {"a/b", "a%-b"},      {"x\\y", "x%_y"},
     {"What?", "What%~"}, {"50%", "50%%"},         {"Misc.", "Misc."},      {"<tag>", "%{tag%}"}, {"Same", "Same"},
-    {"\"q\"", "%'q%'"},  {"a|b:c*", "a%!b%;c%+"}, {"Lpt3 .x", "Lpt3 %.x"}, {"..", ".."},
+    {"\"q\"", "%'q%'"},  {"a|b:c*", "a%!b%;c%+"}, {"Lpt3 .x", "Lpt3 %.x"}, {"..", ".."},         {"Trail ", "Trail "},
 };
+
+bool endsInDotOrSpace(const std::string& name) { return name.back() == '.' || name.back() == ' '; }
 
 class ProfileGenerator {
 public:
@@ -314,7 +322,7 @@ public:
     for (int i = 0; i < count && (i == 0 || favorites < Favorites); ++i) {
       Title name = title();
       if (depth < 8 && random_() % 3 == 0) {
-        std::string path = relative + name.component + (name.component.back() == '.' ? "%\\" : "\\");
+        std::string path = relative + name.component + (endsInDotOrSpace(name.component) ? "%\\" : "\\");
         folders.push_back(path);
         items.push_back(folder(name.title, children(path, depth + 1)));
       } else {
