@@ -1,7 +1,9 @@
 #!/bin/bash
 # Runs every test of Placemove: installs what is missing, builds the native
 # build (with AddressSanitizer and UndefinedBehaviorSanitizer) and the
-# 32-bit Windows build, and runs both test suites, the Windows one under Wine.
+# 32-bit Windows build, and runs both test suites, the Windows one under Wine;
+# then, where clang is installed, runs each fuzz target for a minute
+# (scripts/fuzz.sh), a finding failing the run.
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 
@@ -21,6 +23,9 @@ prepare_wine
 trap stop_display EXIT
 start_display
 ctest --test-dir "$build/windows" --output-on-failure -j "$jobs" || status=1
+
+echo "== Fuzzing"
+"$root/scripts/fuzz.sh" 60 || status=1
 
 if [ $status -eq 0 ]; then echo "All tests passed."; else echo "Some tests FAILED." >&2; fi
 exit $status
