@@ -1,8 +1,9 @@
 // Writes the seed inputs of the fuzz targets, made with the organize-file
 // builder: well-formed profiles of every shape the reader knows, and each
-// of them damaged in one of the ways the reader must survive. Run from the
-// fuzz build as
-//   GenerateCorpus fuzz/corpus
+// of them damaged in one of the ways the reader must survive. Built in the
+// fuzz build on demand and run from the repository's root,
+//   cmake --build build/fuzz --target GenerateCorpus
+//   build/fuzz/fuzz/GenerateCorpus fuzz/corpus
 // it rewrites the files named seed-* in fuzz/corpus/organize and
 // fuzz/corpus/names; inputs kept from findings are left alone.
 #include "tests/builder/OrganizeBuilder.h"
@@ -43,16 +44,18 @@ Profile nested(int levels) {
 Profile longPaths() {
   Item item = favorite(std::string(40, 'f'), "http://deep/");
   for (int level = 0; level < 6; ++level) {
-    item = folder(std::string(50 - level, static_cast<char>('a' + level)), {item, favorite(std::string(level * 7, 'g') + "?", "u")});
+    std::string title(50 - level, static_cast<char>('a' + level));
+    item = folder(title, {item, favorite(std::string(level * 7, 'g') + "?", "u")});
   }
   return Profile{"Long", {favoritePlaces({item})}};
 }
 
 // Names that Windows changes: dots and spaces at the end, and "." and "..".
 Profile trailingNames() {
-  return Profile{"Dots", {favoritePlaces({folder(".", {favorite("in dot", "a")}), folder("..", {favorite("in dots", "b")}),
-                                          folder("abc ", {favorite("in space", "c")}), folder("x. ", {}),
-                                          favorite(".", "d"), favorite("..", "e"), favorite("y ", "f")})}};
+  return Profile{"Dots",
+                 {favoritePlaces({folder(".", {favorite("in dot", "a")}), folder("..", {favorite("in dots", "b")}),
+                                  folder("abc ", {favorite("in space", "c")}), folder("x. ", {}), favorite(".", "d"),
+                                  favorite("..", "e"), favorite("y ", "f")})}};
 }
 
 void save(const std::string& folder, const std::string& name, const OrganizeFile& file) {

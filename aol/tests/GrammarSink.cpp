@@ -73,7 +73,9 @@ void GrammarSink::enterFolder() {
 }
 
 void GrammarSink::leaveFolder() {
-  if (open_ == 0 && fault_.empty()) fault_ = "leaveFolder without an open folder at event " + std::to_string(events_ + 1);
+  if (open_ == 0 && fault_.empty()) {
+    fault_ = "leaveFolder without an open folder at event " + std::to_string(events_ + 1);
+  }
   step(State::Between, State::FolderLeft, "leaveFolder");
   if (next_ != nullptr) next_->leaveFolder();
 }

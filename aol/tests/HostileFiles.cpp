@@ -63,7 +63,9 @@ std::string siblingChain(std::uint32_t count) {
 std::string sharedUrl(std::uint32_t count, std::uint32_t urlLength) {
   std::uint32_t url = count + 3;
   IndexedFile file = withFavoritesFolder(url);
-  for (std::uint32_t number = 3; number < url; ++number) file.add(number, item("f", url, number + 1 < url ? number + 1 : 0, 0));
+  for (std::uint32_t number = 3; number < url; ++number) {
+    file.add(number, item("f", url, number + 1 < url ? number + 1 : 0, 0));
+  }
   file.add(url, std::string(urlLength, 'u'));
   return file.bytes();
 }

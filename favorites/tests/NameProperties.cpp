@@ -2,6 +2,7 @@
 
 #include "favorites/Names.h"
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 #include <vector>

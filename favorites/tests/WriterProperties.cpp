@@ -140,8 +140,9 @@ std::string entryFault(const std::string& destination, const Entry& entry, const
     return namesReportedTitle(entry.name, texts.titles) ? std::string() : "a folder of no reported title";
   }
   const std::string suffix = ".url";
-  if (entry.name.size() < suffix.size() || entry.name.compare(entry.name.size() - suffix.size(), suffix.size(), suffix) != 0 ||
-      !namesReportedTitle(entry.name.substr(0, entry.name.size() - suffix.size()), texts.titles)) {
+  std::size_t stem = entry.name.size() >= suffix.size() ? entry.name.size() - suffix.size() : 0;
+  if (entry.name.size() < suffix.size() || entry.name.compare(stem, suffix.size(), suffix) != 0 ||
+      !namesReportedTitle(entry.name.substr(0, stem), texts.titles)) {
     return "a file of no reported title";
   }
   return std::string();
@@ -175,7 +176,9 @@ std::string checkWritten(const std::string& sandbox, const std::string& destinat
   std::string modified = modifiedLine(time);
   for (const Entry& entry : entries) {
     std::string fault = entryFault(destination, entry, texts);
-    if (fault.empty() && !entry.directory) fault = shortcutFault(readFile(destination + "\\" + entry.relative), texts, modified);
+    if (fault.empty() && !entry.directory) {
+      fault = shortcutFault(readFile(destination + "\\" + entry.relative), texts, modified);
+    }
     if (!fault.empty()) return fault + ": " + entry.relative;
   }
   return std::string();
