@@ -273,4 +273,34 @@ TEST_F(WizardTest, RetryRunsTheWizardAgainWithTheDirectoryFoundAfresh) {
   cancel(program, sheet);
 }
 
+// Without a Favorites folder there is nowhere to import into: the program
+// reports it and offers Retry rather than writing anywhere else.
+TEST_F(WizardTest, WithoutAFavoritesFolderTheProgramOffersRetry) {
+  struct MovedAway {
+    std::string path;
+    bool moved;
+    explicit MovedAway(const std::string& folder)
+        : path(folder), moved(MoveFileA(folder.c_str(), (folder + ".away").c_str()) != 0) {}
+    ~MovedAway() { restore(); }
+    void restore() {
+      if (moved && MoveFileA((path + ".away").c_str(), path.c_str())) moved = false;
+    }
+  } favorites(favoritesFolder());
+  ASSERT_TRUE(favorites.moved) << "MoveFile: error " << GetLastError();
+
+  RunningProgram program(placemovePath(), samples.path());
+  ASSERT_TRUE(program.started()) << "CreateProcess: error " << program.error();
+  HWND box = waitForMessageBox(program);
+  ASSERT_NE(box, nullptr);
+  std::string fatalError = fatalErrorMessage("");
+  EXPECT_EQ(readMessageBox(box).text.substr(0, fatalError.size()), fatalError);
+
+  favorites.restore();
+  ASSERT_FALSE(favorites.moved) << "MoveFile back: error " << GetLastError();
+  ASSERT_TRUE(answerMessageBox(box, IDRETRY));
+  HWND sheet = waitForPage(program, IDD_INTRODUCTION);
+  ASSERT_NE(sheet, nullptr);
+  cancel(program, sheet);
+}
+
 }  // namespace
