@@ -1,5 +1,7 @@
 #include "favorites/Names.h"
 
+#include "favorites/Texts.h"
+
 #include <cctype>
 #include <cstring>
 
@@ -62,4 +64,54 @@ DWORD protectDeviceName(char* component, DWORD length, DWORD room) {
   component[stemEnd] = '%';
   component[length + 1] = '\0';
   return length + 1;
+}
+
+namespace {
+
+// Appends one component, the `count` characters at `component`, to the
+// folder of `length` characters in `destination`: a backslash unless the
+// folder is empty, then the component made safe. Returns the new length, or
+// `size` when it does not fit with its terminator; `destination` then still
+// ends at `length`. No component of MAX_PATH characters or more makes a
+// folder.
+DWORD appendFolderComponent(const char* component, DWORD count, char* destination, DWORD length, DWORD size) {
+  if (count >= MAX_PATH) return size;
+  char source[MAX_PATH];
+  copyChars(component, count, source, MAX_PATH);
+  // Every character escapes to two at most and the marks add two: the
+  // component made safe always fits, terminated.
+  char made[2 * MAX_PATH + 2];
+  DWORD madeLength = escapeName(source, '%', DirectoryNameEscapes, DirectoryNameEscapesLength, made, sizeof made);
+  madeLength = protectDeviceName(made, madeLength, sizeof made);
+  char last = made[madeLength - 1];
+  if (last == '.' || last == ' ') {
+    made[madeLength++] = '%';
+    made[madeLength] = '\0';
+  }
+  DWORD start = length == 0 ? 0 : length + 1;
+  if (static_cast<unsigned long long>(start) + madeLength >= size) return size;
+  if (length > 0) destination[length] = '\\';
+  copyChars(made, madeLength, destination + start, size - start);
+  return start + madeLength;
+}
+
+}  // namespace
+
+DWORD makeFolderName(const char* name, char* destination, DWORD size) {
+  if (size == 0) return 0;
+  destination[0] = '\0';
+  DWORD length = 0;
+  for (const char* next = name; *next != '\0';) {
+    DWORD count = static_cast<DWORD>(std::strcspn(next, "\\"));
+    if (count > 0) {
+      length = appendFolderComponent(next, count, destination, length, size);
+      if (length == size) {
+        destination[0] = '\0';
+        return size;
+      }
+    }
+    next += count;
+    if (*next == '\\') ++next;
+  }
+  return length;
 }

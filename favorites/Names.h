@@ -33,3 +33,20 @@ DWORD escapeName(const char* source, char escapeCharacter, const char* table, DW
 // terminated behind the new length. A '%' that no substitute follows is
 // never made by the escaping, so the name can still be turned back.
 DWORD protectDeviceName(char* component, DWORD length, DWORD room);
+
+// The folder, relative to the one it is joined to, that a destination name
+// typed by the user or a screen name read from a profile makes: escaped with
+// DirectoryNameEscapes, so that each backslash makes a nested folder, and
+// then made safe component by component, so that nothing is made outside
+// that folder nor under a name Windows changes:
+// - empty components go: a leading, doubled or trailing backslash makes no
+//   folder, and no drive, share or root can be named (':' is escaped);
+// - a component ending in a dot or a space gets '%' behind it, as Windows
+//   drops those characters: ".." is "..%" and never the parent folder;
+// - a device name gets protectDeviceName's '%' ("CON%", "nul%.txt").
+// Returns the length of the terminated result; the empty text (the folder
+// itself) for a name without components. Returns `size` when the result and
+// its terminator do not fit, or a component has MAX_PATH characters or more:
+// the name is refused whole, never cut, and `destination` is left empty
+// (when size is at least 1).
+DWORD makeFolderName(const char* name, char* destination, DWORD size);

@@ -121,3 +121,98 @@ TEST(ProtectDeviceName, RefusesWhenTheMarkDoesNotFit) {
   EXPECT_EQ(protectedName("CON", 5), "CON%");
   EXPECT_EQ(protectedName("CONX", 5), "CONX");
 }
+
+namespace {
+
+const std::string Refused = "<refused>";
+
+// The folder name made into a buffer of `size` with a guard behind it.
+std::string folderName(const std::string& name, DWORD size = 260) {
+  std::string buffer(size + 1, '\x7F');
+  DWORD length = makeFolderName(name.c_str(), &buffer[0], size);
+  EXPECT_EQ(buffer[size], '\x7F') << "wrote past the buffer for " << name;
+  if (length == size) {
+    if (size > 0) {
+      EXPECT_EQ(buffer[0], '\0') << "a refused name leaves the buffer empty";
+    }
+    return Refused;
+  }
+  EXPECT_EQ(buffer[length], '\0') << "unterminated for " << name;
+  return buffer.substr(0, length);
+}
+
+}  // namespace
+
+TEST(MakeFolderName, KeepsOrdinaryNamesAndNestsAtBackslashes) {
+  EXPECT_EQ(folderName("AOL Favorite Places"), "AOL Favorite Places");
+  EXPECT_EQ(folderName("Links\\News"), "Links\\News");
+  EXPECT_EQ(folderName(""), "");
+  EXPECT_EQ(folderName(" x"), " x");
+  EXPECT_EQ(folderName("..x"), "..x");
+  EXPECT_EQ(folderName(".profile"), ".profile");
+}
+
+TEST(MakeFolderName, EscapesWhatWindowsRefuses) {
+  EXPECT_EQ(folderName("What? <Now>"), "What%~ %{Now%}");
+  EXPECT_EQ(folderName("AOL: \"Mine\"\\50%|*"), "AOL%; %'Mine%'\\50%%%!%+");
+  // A slash is no separator here: it is escaped, and the dots stay inside.
+  EXPECT_EQ(folderName("x/../y"), "x%-..%-y");
+}
+
+TEST(MakeFolderName, NothingLeavesTheFolder) {
+  EXPECT_EQ(folderName(".."), "..%");
+  EXPECT_EQ(folderName("."), ".%");
+  EXPECT_EQ(folderName("..."), "...%");
+  EXPECT_EQ(folderName("..\\..\\..\\Startup"), "..%\\..%\\..%\\Startup");
+  EXPECT_EQ(folderName("AOL\\..\\..\\x"), "AOL\\..%\\..%\\x");
+  EXPECT_EQ(folderName("..\\x"), "..%\\x");
+  // Drives, shares, roots and device paths become plain folders below.
+  EXPECT_EQ(folderName("C:\\Windows"), "C%;\\Windows");
+  EXPECT_EQ(folderName("C:x"), "C%;x");
+  EXPECT_EQ(folderName("\\\\server\\share"), "server\\share");
+  EXPECT_EQ(folderName("\\Startup"), "Startup");
+  EXPECT_EQ(folderName("\\\\?\\C:\\Windows"), "%~\\C%;\\Windows");
+  EXPECT_EQ(folderName("\\\\.\\PhysicalDrive0"), ".%\\PhysicalDrive0");
+  // Doubled and trailing backslashes make no empty component.
+  EXPECT_EQ(folderName("a\\\\b\\"), "a\\b");
+  EXPECT_EQ(folderName("\\"), "");
+  EXPECT_EQ(folderName("\\\\\\"), "");
+}
+
+TEST(MakeFolderName, MarksNamesThatWindowsWouldChange) {
+  EXPECT_EQ(folderName("Misc."), "Misc.%");
+  EXPECT_EQ(folderName("News "), "News %");
+  EXPECT_EQ(folderName("a. \\b"), "a. %\\b");
+  EXPECT_EQ(folderName("   "), "   %");
+  EXPECT_EQ(folderName("CON"), "CON%");
+  EXPECT_EQ(folderName("AOL\\nul.txt\\x"), "AOL\\nul%.txt\\x");
+  EXPECT_EQ(folderName("com1 "), "com1 %");
+  EXPECT_EQ(folderName("CON."), "CON%.%");
+  EXPECT_EQ(folderName("Lpt3\\Aux"), "Lpt3%\\Aux%");
+  EXPECT_EQ(folderName("CONSOLE\\CON%"), "CONSOLE\\CON%%");
+}
+
+TEST(MakeFolderName, RefusesWhatDoesNotFitAndNeverCuts) {
+  std::string a259(259, 'a');
+  EXPECT_EQ(folderName(a259), a259);
+  EXPECT_EQ(folderName(std::string(260, 'a')), Refused);
+  EXPECT_EQ(folderName("a\\" + std::string(257, 'b')), "a\\" + std::string(257, 'b'));
+  EXPECT_EQ(folderName("a\\" + std::string(258, 'b')), Refused);
+  // Escaping doubles: 129 question marks make 258 characters, 130 too many.
+  EXPECT_EQ(folderName(std::string(129, '?') + "x").size(), 259u);
+  EXPECT_EQ(folderName(std::string(130, '?')), Refused);
+  // The marks count too.
+  EXPECT_EQ(folderName("CON", 5), "CON%");
+  EXPECT_EQ(folderName("CON", 4), Refused);
+  EXPECT_EQ(folderName("..", 4), "..%");
+  EXPECT_EQ(folderName("..", 3), Refused);
+  EXPECT_EQ(folderName("x\\..", 6), "x\\..%");
+  EXPECT_EQ(folderName("x\\..", 5), Refused);
+  EXPECT_EQ(folderName("\\\\x\\\\", 2), "x");
+  EXPECT_EQ(folderName("", 1), "");
+  EXPECT_EQ(folderName("x", 1), Refused);
+  EXPECT_EQ(folderName("x", 0), Refused);
+  // A screen name may be far longer than any folder name.
+  EXPECT_EQ(folderName(std::string(1023, 's')), Refused);
+  EXPECT_EQ(folderName(std::string(300, '\\') + "x"), "x");
+}
