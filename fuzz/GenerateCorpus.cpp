@@ -112,24 +112,29 @@ void writeOrganizeSeeds(const std::string& folder) {
   save(folder, "unterminated", unterminated);
 }
 
-void writeNameSeed(const std::string& folder, const std::string& name, bool directory, unsigned room,
+// What a name input is run through (its first byte).
+enum NameUse { Title = 0, DirectoryName = 1, FolderName = 2 };
+
+void writeNameSeed(const std::string& folder, const std::string& name, NameUse use, unsigned room,
                    const std::string& text) {
   std::string input;
-  input += static_cast<char>(directory ? 1 : 0);
+  input += static_cast<char>(use);
   input += static_cast<char>(room & 0xFF);
   input += static_cast<char>(room >> 8);
   writeWholeFile(folder + "/seed-" + name, input + text);
 }
 
 void writeNameSeeds(const std::string& folder) {
-  writeNameSeed(folder, "refused", false, 260, "\"*/\\:<>?|% and text");
-  writeNameSeed(folder, "directory", true, 260, "AOL\\Imported: 50%?");
-  writeNameSeed(folder, "device", false, 260, "con .txt");
-  writeNameSeed(folder, "device-tight", false, 5, "COM1");
-  writeNameSeed(folder, "dot", false, 260, "Misc.");
-  writeNameSeed(folder, "cut-pair", false, 6, "abcd?");
-  writeNameSeed(folder, "long", false, 260, std::string(259, 'n') + "?");
-  writeNameSeed(folder, "controls", false, 40, "\x01\x1F\x7F\x80\xE9\xFF");
+  writeNameSeed(folder, "refused", Title, 260, "\"*/\\:<>?|% and text");
+  writeNameSeed(folder, "directory", DirectoryName, 260, "AOL\\Imported: 50%?");
+  writeNameSeed(folder, "device", Title, 260, "con .txt");
+  writeNameSeed(folder, "device-tight", Title, 5, "COM1");
+  writeNameSeed(folder, "dot", Title, 260, "Misc.");
+  writeNameSeed(folder, "cut-pair", Title, 6, "abcd?");
+  writeNameSeed(folder, "long", Title, 260, std::string(259, 'n') + "?");
+  writeNameSeed(folder, "controls", Title, 40, "\x01\x1F\x7F\x80\xE9\xFF");
+  writeNameSeed(folder, "folder-name", FolderName, 260, "\\\\AOL\\..\\Imported \\CON.\\C:\\");
+  writeNameSeed(folder, "folder-name-tight", FolderName, 12, "Jo Smith\\x.");
 }
 
 }  // namespace

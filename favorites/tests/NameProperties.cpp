@@ -74,12 +74,14 @@ struct Case {
   const char* table;
   DWORD tableLength;
   bool titles;  // TitleEscapes: the result is one path component
+  bool folderName;  // the source goes to makeFolderName
   DWORD room;
   std::string source;
 
   std::string describe() const {
     std::ostringstream out;
-    out << (titles ? "title " : "directory name ") << quoted(source) << " in " << room << " characters: ";
+    out << (folderName ? "folder name " : titles ? "title " : "directory name ") << quoted(source) << " in " << room
+        << " characters: ";
     return out.str();
   }
 };
@@ -90,9 +92,10 @@ Case decode(const std::string& input) {
   DWORD high = input.size() > 2 ? static_cast<unsigned char>(input[2]) : 0;
   std::string source = input.size() > 3 ? input.substr(3) : std::string();
   source = source.substr(0, source.find('\0'));
-  bool titles = (choice & 1) == 0;
+  // makeFolderName escapes with DirectoryNameEscapes.
+  bool titles = (choice & 3) == 0;
   return Case{titles ? TitleEscapes : DirectoryNameEscapes, titles ? TitleEscapesLength : DirectoryNameEscapesLength,
-              titles, (low | high << 8) % 600, source};
+              titles, (choice & 2) != 0, (low | high << 8) % 600, source};
 }
 
 // The whole escaped text, in a buffer with room to spare.
@@ -167,10 +170,83 @@ std::string checkComponent(const Case& test, const std::string& whole) {
   if (buffer.bytes[result] != '\0') return "protectDeviceName left the name unterminated";
   std::string name(buffer.data(), result);
   if (isDeviceName(name)) return "the component " + quoted(name) + " is a device name";
-  std::string marked = !name.empty() && name.back() == '.' ? name + '%' : name;
+  bool dropped = !name.empty() && (name.back() == '.' || name.back() == ' ');
+  std::string marked = dropped ? name + '%' : name;
   std::string original;
   if (!unescapeName(marked, test.table, test.tableLength, original) || original != test.source) {
     return "the component " + quoted(marked) + " does not turn back into the source";
+  }
+  return std::string();
+}
+
+// Splits a text at its backslashes, dropping empty parts.
+std::vector<std::string> components(const std::string& text) {
+  std::vector<std::string> parts;
+  std::string::size_type start = 0;
+  while (start <= text.size()) {
+    std::string::size_type end = std::min(text.find('\\', start), text.size());
+    if (end > start) parts.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
+std::string checkMadeComponent(const Case& test, const std::string& made, const std::string& source) {
+  if (made == "." || made == "..") return "made the component " + made;
+  for (DWORD entry = 0; entry + 1 < test.tableLength; entry += 2) {
+    if (test.table[entry] != '%' && made.find(test.table[entry]) != std::string::npos) {
+      return "kept a refused character in " + quoted(made);
+    }
+  }
+  if (isDeviceName(made)) return "made the device name " + quoted(made);
+  if (made.back() == '.' || made.back() == ' ') return "made " + quoted(made) + ", whose end Windows drops";
+  std::string original;
+  if (!unescapeName(made, test.table, test.tableLength, original) || original != source) {
+    return "made " + quoted(made) + " of " + quoted(source) + ", which does not turn back";
+  }
+  return std::string();
+}
+
+// makeFolderName: with room to spare, every component of the source made
+// safe and turned back to it; in `room` characters, that same text or, when
+// it does not fit, nothing at all.
+std::string checkFolderName(const Case& test) {
+  std::vector<std::string> sources = components(test.source);
+  bool tooLong = false;
+  for (const std::string& part : sources) tooLong = tooLong || part.size() >= MAX_PATH;
+
+  DWORD spare = static_cast<DWORD>(4 * test.source.size() + 16);
+  GuardedBuffer whole(spare);
+  DWORD length = makeFolderName(test.source.c_str(), whole.data(), spare);
+  if (!whole.guardsIntact()) return "wrote past " + std::to_string(spare) + " characters";
+  std::string made;
+  if (tooLong) {
+    if (length != spare || whole.bytes[0] != '\0') return "kept a component of MAX_PATH characters or more";
+  } else {
+    if (length >= spare || whole.bytes[length] != '\0') return "refused or left unterminated a name with room to spare";
+    made.assign(whole.data(), length);
+    std::vector<std::string> parts = components(made);
+    bool emptyPart = !made.empty() && (made.front() == '\\' || made.back() == '\\' ||
+                                       made.find("\\\\") != std::string::npos);
+    if (emptyPart || parts.size() != sources.size()) {
+      return "made " + quoted(made) + ", not one component for each of the source";
+    }
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+      std::string fault = checkMadeComponent(test, parts[i], sources[i]);
+      if (!fault.empty()) return fault;
+    }
+  }
+
+  GuardedBuffer cut(test.room);
+  DWORD result = makeFolderName(test.source.c_str(), cut.data(), test.room);
+  if (!cut.guardsIntact()) return "wrote past the room";
+  if (test.room == 0) return result == 0 ? std::string() : "returned " + std::to_string(result) + " for no room";
+  bool fits = !tooLong && made.size() < test.room;
+  if (!fits) {
+    return result == test.room && cut.bytes[0] == '\0' ? std::string() : "did not refuse a name that does not fit";
+  }
+  if (result != made.size() || std::string(cut.data(), result + 1) != made + '\0') {
+    return "made another text in " + std::to_string(test.room) + " characters than with room to spare";
   }
   return std::string();
 }
@@ -179,6 +255,10 @@ std::string checkComponent(const Case& test, const std::string& whole) {
 
 std::string nameHelperFault(const std::string& input) {
   Case test = decode(input);
+  if (test.folderName) {
+    std::string fault = checkFolderName(test);
+    return fault.empty() ? fault : test.describe() + fault;
+  }
   std::string fault;
   std::string whole = escapeWhole(test, fault);
   if (fault.empty()) fault = checkWhole(test, whole);

@@ -20,13 +20,21 @@ std::string directoryInput(const std::string& name, DWORD room = MAX_PATH) {
   return input;
 }
 
+// The same for makeFolderName.
+std::string folderNameInput(const std::string& name, DWORD room = MAX_PATH) {
+  std::string input = titleInput(name, room);
+  input[0] = 2;
+  return input;
+}
+
 // The component a folder title becomes: escaped, protected, marked.
 std::string folderComponent(const std::string& title) {
   char buffer[MAX_PATH];
   DWORD length = escapeName(title.c_str(), '%', TitleEscapes, TitleEscapesLength, buffer, MAX_PATH);
   length = protectDeviceName(buffer, length, MAX_PATH);
   std::string component(buffer, length);
-  return !component.empty() && component.back() == '.' ? component + '%' : component;
+  bool dropped = !component.empty() && (component.back() == '.' || component.back() == ' ');
+  return dropped ? component + '%' : component;
 }
 
 std::string original(const std::string& name) {
@@ -46,6 +54,7 @@ TEST(NameRoundTrip, EveryHazardTurnsBack) {
   for (const std::string& hazard : hazards) {
     EXPECT_EQ(nameHelperFault(titleInput(hazard)), "");
     EXPECT_EQ(nameHelperFault(directoryInput(hazard)), "");
+    EXPECT_EQ(nameHelperFault(folderNameInput(hazard)), "");
     EXPECT_EQ(original(folderComponent(hazard)), hazard);
   }
 }
@@ -57,6 +66,19 @@ TEST(NameRoundTrip, MarksAreDroppedAndPairsUndone) {
   EXPECT_EQ(original("nul %.a%-b"), "nul .a/b");
   EXPECT_EQ(folderComponent("50%."), "50%%.%");
   EXPECT_EQ(original("50%%.%"), "50%.");
+  EXPECT_EQ(folderComponent("News "), "News %");
+  EXPECT_EQ(original("News %"), "News ");
+}
+
+TEST(NameRoundTrip, FolderNamesKeepEveryComponentApart) {
+  for (const char* name : {"AOL\\Imported", "\\\\server\\share", "C:\\Windows", "..\\..\\up", "a\\\\b\\", ". \\CON \\nul.x.",
+                           "\\", "%\\%%\\x%"}) {
+    EXPECT_EQ(nameHelperFault(folderNameInput(name)), "") << name;
+    EXPECT_EQ(nameHelperFault(folderNameInput(name, 8)), "") << name;
+  }
+  std::string longest(MAX_PATH - 1, 'n');
+  EXPECT_EQ(nameHelperFault(folderNameInput("a\\" + longest, 599)), "");
+  EXPECT_EQ(nameHelperFault(folderNameInput("a\\" + longest + "n", 599)), "");
 }
 
 TEST(NameRoundTrip, LengthsAroundThePathLimit) {

@@ -113,21 +113,9 @@ std::string urlLine(const std::string& url) {
   return line;
 }
 
-std::string withoutTrailingDotsAndSpaces(std::string name) {
-  while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
-  return name;
-}
-
-// The name is that of a reported title: as the writer made it, or as
-// Windows keeps the last component of a path it creates.
 bool namesReportedTitle(const std::string& name, const std::set<std::string>& titles) {
   std::string title;
-  if (!unescapeName(name, TitleEscapes, TitleEscapesLength, title)) return false;
-  if (titles.count(title) != 0) return true;
-  for (const std::string& reported : titles) {
-    if (withoutTrailingDotsAndSpaces(reported) == title) return true;
-  }
-  return false;
+  return unescapeName(name, TitleEscapes, TitleEscapesLength, title) && titles.count(title) != 0;
 }
 
 std::string entryFault(const std::string& destination, const Entry& entry, const ReportedTexts& texts) {
@@ -135,6 +123,9 @@ std::string entryFault(const std::string& destination, const Entry& entry, const
     return "an unsafe component";
   }
   if (isDeviceName(entry.name)) return "a device name";
+  // Windows drops these from a name it creates, and the paths below it no
+  // longer lead there.
+  if (entry.name.back() == '.' || entry.name.back() == ' ') return "a name ending in a dot or a space";
   if (destination.size() + 1 + entry.relative.size() >= MAX_PATH) return "a path of MAX_PATH characters or more";
   if (entry.directory) {
     return namesReportedTitle(entry.name, texts.titles) ? std::string() : "a folder of no reported title";

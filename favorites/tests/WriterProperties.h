@@ -1,11 +1,10 @@
 // What importing any organize file with the favourites writer must leave
 // behind: files and directories only inside the destination folder, each
-// named by one reported title (escaped, marked as the writer marks names,
-// and as Windows keeps it: without trailing dots and spaces), with no
-// character Windows refuses, no "." or "..", no device name, a full path
-// within MAX_PATH characters; and shortcut files of exactly the format's
-// lines, with a reported URL whose line breaks are escaped and the
-// writer's time. Shared by the writer fuzzer and the tests that replay its
+// named by one reported title (escaped and marked as the writer marks
+// names), with no character Windows refuses, no "." or "..", no device name,
+// no trailing dot or space, a full path within MAX_PATH characters; and
+// shortcut files of exactly the format's lines, with a reported URL whose
+// line breaks are escaped and the writer's time. Shared by the writer fuzzer and the tests that replay its
 // corpus, in both builds.
 #pragma once
 
