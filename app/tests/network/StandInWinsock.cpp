@@ -1,8 +1,8 @@
 // A stand-in wsock32.dll with WSAStartup and WSACleanup at their ordinals
 // 115 and 116 (StandInWinsock.def). It records both calls; WSAStartup
-// answers WSASTARTUP_RESULT, which a build sets.
-// Built with WIN32_LEAN_AND_MEAN: windows.h then leaves out winsock.h,
-// whose declarations of these routines are imports.
+// answers WSASTARTUP_RESULT, which a build sets. It is built with
+// WIN32_LEAN_AND_MEAN, so that windows.h leaves out winsock.h, whose
+// declarations of these routines are imports.
 #include "app/tests/network/StandInRecord.h"
 
 #include <windows.h>
