@@ -3,8 +3,9 @@
 # starts Placemove.exe under Wine on a folder of sample AOL profiles (made
 # by tests/builder/MakeSampleProfiles in the private Wine prefix, never
 # taken from an AOL installation). With a display the wizard opens on it;
-# without one, a virtual display shows the wizard, a screenshot of its first
-# page is saved, and the program is ended.
+# without one, a virtual display shows the wizard and WizardTour walks it to
+# Finish, printing each page, the folders and shortcut files the import
+# wrote, and where the screenshots of the pages are.
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 
@@ -27,9 +28,9 @@ if [ -n "${DISPLAY:-}" ]; then
 else
   trap stop_display EXIT
   start_display
-  screenshot="$build/first-page.png"
-  rm -f "$screenshot"
-  echo "== No display: Placemove.exe $profiles on a virtual display ($DISPLAY)"
-  "$root/scripts/wine-exec" "$build/windows/tests/gui/WizardTour.exe" "$profiles" "$(winepath -w "$screenshot")" </dev/null
-  if [ -f "$screenshot" ]; then echo "Screenshot of the first page: $screenshot"; fi
+  screenshots="$build/screenshots"
+  mkdir -p "$screenshots"
+  echo "== No display: Placemove.exe $profiles on a virtual display ($DISPLAY), walked to Finish"
+  "$root/scripts/wine-exec" "$build/windows/tests/gui/WizardTour.exe" "$profiles" "$(winepath -w "$screenshots")" </dev/null
+  echo "Screenshots of every page: $screenshots"
 fi

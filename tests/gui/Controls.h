@@ -21,3 +21,14 @@ std::string windowText(HWND window);
 std::string itemText(HWND dialog, int controlId);
 // Replaces the text as a user typing it would see it (WM_SETTEXT).
 bool setItemText(HWND dialog, int controlId, const std::string& text);
+
+// The lines of a list box, and which of them are selected.
+std::vector<std::string> listLines(HWND list);
+std::vector<bool> listSelection(HWND list);
+// Selects or deselects one line, as a click with CTRL held would.
+bool selectListLine(HWND list, int line, bool selected);
+
+// A progress bar's position and bounds.
+int progressPosition(HWND bar);
+int progressLow(HWND bar);
+int progressHigh(HWND bar);

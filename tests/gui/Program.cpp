@@ -2,14 +2,15 @@
 
 #include <vector>
 
-std::string placemovePath() {
-  // The build tree is a Unix path; Wine shows the Unix root as drive Z:.
-  std::string path = "Z:" PLACEMOVE_EXE;
+std::string windowsPathOf(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
   for (char& c : path) {
     if (c == '/') c = '\\';
   }
   return path;
 }
+
+std::string placemovePath() { return windowsPathOf(PLACEMOVE_EXE); }
 
 RunningProgram::RunningProgram(const std::string& program, const std::string& arguments) {
   std::string commandLine = "\"" + program + "\"";

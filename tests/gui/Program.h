@@ -5,6 +5,10 @@
 
 #include <string>
 
+// The Windows path of a file of the build tree, a Unix path: Wine shows
+// the Unix root as drive Z:.
+std::string windowsPathOf(const std::string& unixPath);
+
 // The Windows path of the Placemove.exe of this build.
 std::string placemovePath();
 

@@ -3,7 +3,10 @@
 #include "tests/gui/Png.h"
 #include "tests/gui/Wait.h"
 
+#include <shlobj.h>
+
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -84,4 +87,21 @@ DWORD saveScreenshot(HWND window, const std::string& path) {
   std::vector<std::uint8_t> rgb;
   if (DWORD error = captureSteady(area, rgb)) return error;
   return writeFile(path, encodePng(area.right - area.left, area.bottom - area.top, rgb));
+}
+
+PageAlbum::PageAlbum(const std::string& folder) : folder_(folder) {
+  SHCreateDirectoryExA(nullptr, folder_.c_str(), nullptr);
+  WIN32_FIND_DATAA data;
+  HANDLE search = FindFirstFileA((folder_ + "\\*.png").c_str(), &data);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    DeleteFileA((folder_ + "\\" + data.cFileName).c_str());
+  } while (FindNextFileA(search, &data));
+  FindClose(search);
+}
+
+DWORD PageAlbum::take(HWND sheet, int pageId) {
+  char name[32];
+  std::snprintf(name, sizeof name, "%02d-page%d.png", ++taken_, pageId);
+  return saveScreenshot(sheet, folder_ + "\\" + name);
 }

@@ -26,3 +26,8 @@ int currentPageId(HWND sheet) {
 }
 
 bool pressButton(HWND sheet, int button) { return PostMessageA(sheet, PSM_PRESSBUTTON, button, 0) != 0; }
+
+bool buttonEnabled(HWND sheet, int buttonId) {
+  HWND button = GetDlgItem(sheet, buttonId);
+  return button != nullptr && IsWindowVisible(button) && IsWindowEnabled(button);
+}

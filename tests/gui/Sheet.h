@@ -5,6 +5,11 @@
 
 #include <prsht.h>
 
+// The sheet's own buttons.
+const int SheetBackButton = 0x3023;
+const int SheetNextButton = 0x3024;
+const int SheetFinishButton = 0x3025;
+
 // The program's property sheet: a top-level dialog with a tab control.
 // Null while there is none.
 HWND findSheet(DWORD processId);
@@ -20,3 +25,6 @@ int currentPageId(HWND sheet);
 // PSBTN_CANCEL). Posted, so that a message box the press brings up does
 // not hold the caller; wait for its effect.
 bool pressButton(HWND sheet, int button);
+
+// Whether the sheet's button `buttonId` can be pressed: shown and enabled.
+bool buttonEnabled(HWND sheet, int buttonId);

@@ -1,15 +1,15 @@
 // Drives the real Placemove.exe under Wine as a user would, by window
-// messages: the wizard's frame and first pages, the AOL directory from the
-// command line or the registry, Cancel, and a fatal error with Retry.
+// messages: the wizard's frame and its pages before the import, the AOL
+// directory from the command line or the registry, discovery's messages,
+// the Browse buttons, Cancel, and fatal errors with Retry.
 #include "aol/tests/InstallKeysTest.h"
 #include "app/Resources.h"
 #include "tests/builder/SampleProfiles.h"
 #include "tests/gui/Controls.h"
-#include "tests/gui/MessageBoxes.h"
-#include "tests/gui/Program.h"
-#include "tests/gui/Screenshot.h"
+#include "tests/gui/FolderBrowser.h"
 #include "tests/gui/Sheet.h"
 #include "tests/gui/Wait.h"
+#include "tests/gui/WizardSession.h"
 #include "tests/support/TempFolder.h"
 
 #include <windows.h>
@@ -25,112 +25,29 @@
 
 namespace {
 
-// The sheet's own buttons.
-const int BackButton = 0x3023;
-const int NextButton = 0x3024;
-
-// Every file and folder below `folder` with its size and time of change.
-void listTree(const std::string& folder, const std::string& relative, std::vector<std::string>& entries) {
-  WIN32_FIND_DATAA data;
-  HANDLE search = FindFirstFileA((folder + "\\" + relative + "*").c_str(), &data);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    std::string name = data.cFileName;
-    if (name == "." || name == "..") continue;
-    entries.push_back(relative + name + " " + std::to_string(data.nFileSizeLow) + " " +
-                      std::to_string(data.ftLastWriteTime.dwLowDateTime));
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) listTree(folder, relative + name + "\\", entries);
-  } while (FindNextFileA(search, &data));
-  FindClose(search);
-}
-
-std::vector<std::string> snapshot(const std::string& folder) {
-  std::vector<std::string> entries;
-  listTree(folder, "", entries);
-  return entries;
-}
-
-std::string favoritesFolder() {
-  char path[MAX_PATH] = "";
-  HRESULT result = SHGetFolderPathA(nullptr, CSIDL_FAVORITES, nullptr, SHGFP_TYPE_CURRENT, path);
-  EXPECT_EQ(result, S_OK) << "SHGetFolderPath(CSIDL_FAVORITES)";
-  return path;
-}
-
-std::string systemText(DWORD code) {
-  char text[1024] = "";
-  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, sizeof text,
-                 nullptr);
-  return text;
-}
-
-// The fatal-error message of Placemove.exe's string table with `errorText`
-// inserted, as the program shows it.
-std::string fatalErrorMessage(const std::string& errorText) {
-  HMODULE program = LoadLibraryExA(placemovePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  EXPECT_NE(program, nullptr) << "LoadLibraryEx: error " << GetLastError();
-  char format[1024] = "";
-  LoadStringA(program, 4, format, sizeof format);
-  FreeLibrary(program);
-  char text[1024] = "";
-  wsprintfA(text, format, errorText.c_str());
-  return text;
-}
-
 class WizardTest : public InstallKeysTest {
 protected:
   void SetUp() override {
     InstallKeysTest::SetUp();
     ASSERT_EQ(organize::writeSampleProfiles(samples.path()), 0u);
-    favoritesBefore = snapshot(favoritesFolder());
+    favoritesBefore = filesBelow(favoritesFolder());
   }
 
   void TearDown() override {
-    EXPECT_EQ(snapshot(favoritesFolder()), favoritesBefore) << "the Favorites folder changed";
+    EXPECT_EQ(filesBelow(favoritesFolder()), favoritesBefore) << "the Favorites folder changed";
     unlockThirdCandidate();  // also after a failure, so that the keys can be removed
     InstallKeysTest::TearDown();
   }
 
-  // The sheet of `program`, once it shows page `pageId`.
-  HWND waitForPage(const RunningProgram& program, int pageId) {
-    HWND sheet = nullptr;
-    bool shown = waitFor([&] {
-      sheet = findSheet(program.id());
-      return sheet != nullptr && currentPageId(sheet) == pageId;
-    });
-    EXPECT_TRUE(shown) << "page " << pageId << " did not show; the sheet is " << sheet << " on page "
-                       << (sheet ? currentPageId(sheet) : 0);
-    return shown ? sheet : nullptr;
-  }
-
-  HWND waitForMessageBox(const RunningProgram& program) {
-    HWND box = nullptr;
-    EXPECT_TRUE(waitFor([&] { return (box = findMessageBox(program.id())) != nullptr; })) << "no message box";
-    return box;
+  // The AOL directory page's text, reached from the first page by Next.
+  static std::string directoryShownAfterNext(WizardSession& session) {
+    HWND page = session.next(IDD_AOL_DIRECTORY);
+    return page == nullptr ? "(page not shown)" : itemText(page, IDC_AOL_DIRECTORY);
   }
 
   // Whether the sheet's button `id` comes to be enabled (or disabled).
   static bool buttonBecomes(HWND sheet, int id, bool enabled) {
-    return waitFor([&] { return (IsWindowEnabled(GetDlgItem(sheet, id)) != 0) == enabled; }, 5000);
-  }
-
-  static void expectExitCodeZero(RunningProgram& program) {
-    DWORD exitCode = 0xDEAD;
-    ASSERT_TRUE(program.waitForExit(DefaultTimeout, exitCode)) << "the program did not end";
-    EXPECT_EQ(exitCode, 0u);
-  }
-
-  // Cancels the wizard; the program ends with exit code 0.
-  static void cancel(RunningProgram& program, HWND sheet) {
-    ASSERT_TRUE(pressButton(sheet, PSBTN_CANCEL));
-    expectExitCodeZero(program);
-  }
-
-  // The AOL directory page's text, reached from the first page by Next.
-  std::string directoryShownAfterNext(const RunningProgram& program, HWND sheet) {
-    EXPECT_TRUE(pressButton(sheet, PSBTN_NEXT));
-    if (waitForPage(program, IDD_AOL_DIRECTORY) == nullptr) return "(page not shown)";
-    return itemText(currentPage(sheet), IDC_AOL_DIRECTORY);
+    return waitFor([&] { return buttonEnabled(sheet, id) == enabled; }, 5000);
   }
 
   // Makes the locator's third candidate under HKEY_CURRENT_USER a key that
@@ -158,38 +75,34 @@ protected:
   static LONG unlockThirdCandidate() { return RegDeleteKeyA(HKEY_CURRENT_USER, InstallKeyRows[2].subKey); }
 
   TempFolder samples;
-  std::vector<std::string> favoritesBefore;
+  std::map<std::string, std::string> favoritesBefore;
 };
 
 TEST_F(WizardTest, OpensOnTheIntroductionAndShowsTheArgumentVerbatim) {
   // Quotes the user typed around the directory stay in it.
   std::string argument = "\"" + samples.path() + "\\\"";
-  RunningProgram program(placemovePath(), argument);
-  ASSERT_TRUE(program.started()) << "CreateProcess: error " << program.error();
-  HWND sheet = waitForPage(program, IDD_INTRODUCTION);
-  ASSERT_NE(sheet, nullptr);
-  EXPECT_EQ(pageCount(sheet), 5);
-  EXPECT_TRUE(buttonBecomes(sheet, NextButton, true));
-  EXPECT_TRUE(buttonBecomes(sheet, BackButton, false));
+  WizardSession session(argument);
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  EXPECT_EQ(pageCount(session.sheet), 5);
+  EXPECT_TRUE(buttonBecomes(session.sheet, SheetNextButton, true));
+  EXPECT_TRUE(buttonBecomes(session.sheet, SheetBackButton, false));
 
-  EXPECT_EQ(directoryShownAfterNext(program, sheet), argument);
-  EXPECT_TRUE(buttonBecomes(sheet, BackButton, true));
-  EXPECT_TRUE(buttonBecomes(sheet, NextButton, true));
+  EXPECT_EQ(directoryShownAfterNext(session), argument);
+  EXPECT_TRUE(buttonBecomes(session.sheet, SheetBackButton, true));
+  EXPECT_TRUE(buttonBecomes(session.sheet, SheetNextButton, true));
 
-  cancel(program, sheet);
+  session.cancel();
   EXPECT_EQ(samples.tree().size(), organize::sampleProfiles().size() + 1) << "the sample folder changed";
 }
 
 TEST_F(WizardTest, AScreenshotOfTheFirstPageIsAPngOfTheSheet) {
-  RunningProgram program(placemovePath(), samples.path());
-  ASSERT_TRUE(program.started()) << "CreateProcess: error " << program.error();
-  HWND sheet = waitForPage(program, IDD_INTRODUCTION);
-  ASSERT_NE(sheet, nullptr);
+  WizardSession session(samples.path());
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
   TempFolder pictures;
-  ASSERT_EQ(saveScreenshot(sheet, pictures / "page.png"), 0u);
+  ASSERT_EQ(saveScreenshot(session.sheet, pictures / "page.png"), 0u);
   RECT area;
-  ASSERT_TRUE(GetWindowRect(sheet, &area));
-  cancel(program, sheet);
+  ASSERT_TRUE(GetWindowRect(session.sheet, &area));
+  session.cancel();
 
   std::string png = pictures.read("page.png");
   ASSERT_GT(png.size(), 33u);
@@ -211,66 +124,93 @@ TEST_F(WizardTest, AScreenshotOfTheFirstPageIsAPngOfTheSheet) {
 
 TEST_F(WizardTest, AnArgumentLongerThanAPathIsCutToTheBuffer) {
   std::string argument = "C:\\" + std::string(400, 'a');
-  RunningProgram program(placemovePath(), argument);
-  ASSERT_TRUE(program.started()) << "CreateProcess: error " << program.error();
-  HWND sheet = waitForPage(program, IDD_INTRODUCTION);
-  ASSERT_NE(sheet, nullptr);
-  EXPECT_EQ(directoryShownAfterNext(program, sheet), argument.substr(0, MAX_PATH - 1));
-  cancel(program, sheet);
+  WizardSession session(argument);
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  EXPECT_EQ(directoryShownAfterNext(session), argument.substr(0, MAX_PATH - 1));
+  session.cancel();
 }
 
 TEST_F(WizardTest, WithoutArgumentTheLocatorProposesTheDirectory) {
   setText(HKEY_LOCAL_MACHINE, 1, "C:\\Program Files\\America Online 9.0\\");
-  RunningProgram program(placemovePath(), "");
-  ASSERT_TRUE(program.started()) << "CreateProcess: error " << program.error();
-  HWND sheet = waitForPage(program, IDD_INTRODUCTION);
-  ASSERT_NE(sheet, nullptr);
-  EXPECT_EQ(directoryShownAfterNext(program, sheet), "C:\\Program Files\\America Online 9.0\\organize\\");
-  cancel(program, sheet);
+  WizardSession session("");
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  EXPECT_EQ(directoryShownAfterNext(session), "C:\\Program Files\\America Online 9.0\\organize\\");
+  session.cancel();
 }
 
 TEST_F(WizardTest, WithoutArgumentOrInstallationTheDirectoryIsEmpty) {
-  RunningProgram program(placemovePath(), "");
-  ASSERT_TRUE(program.started()) << "CreateProcess: error " << program.error();
-  HWND sheet = waitForPage(program, IDD_INTRODUCTION);
-  ASSERT_NE(sheet, nullptr);
-  EXPECT_EQ(directoryShownAfterNext(program, sheet), "");
-  cancel(program, sheet);
+  WizardSession session("");
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  EXPECT_EQ(directoryShownAfterNext(session), "");
+  session.cancel();
+}
+
+TEST_F(WizardTest, ADirectoryWithoutProfilesKeepsThePageByNextAndByBack) {
+  TempFolder empty;
+  empty.write("toolbar.dat", "This is not an organize file.\r\n");
+  WizardSession session(empty.path());
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  HWND page = session.next(IDD_AOL_DIRECTORY);
+  ASSERT_NE(page, nullptr);
+  for (int button : {PSBTN_NEXT, PSBTN_BACK}) {
+    ASSERT_TRUE(pressButton(session.sheet, button));
+    HWND box = session.waitForMessageBox();
+    session.expectMessage(box, programMessage(1), {IDOK});
+    ASSERT_TRUE(answerMessageBox(box, IDOK));
+    ASSERT_TRUE(waitFor([&] { return findMessageBox(session.program.id()) == nullptr; }));
+    EXPECT_EQ(currentPageId(session.sheet), IDD_AOL_DIRECTORY) << "the page was left, button " << button;
+  }
+
+  // A directory that cannot be searched has discovery's own message only.
+  std::string missing = empty / "missing";
+  ASSERT_TRUE(setItemText(page, IDC_AOL_DIRECTORY, missing));
+  ASSERT_TRUE(pressButton(session.sheet, PSBTN_NEXT));
+  HWND box = session.waitForMessageBox();
+  ASSERT_NE(box, nullptr);
+  // The directory's error shows a line break and the system's text.
+  session.expectMessage(box, programMessage(2, missing + "\\", "\r\n" + systemText(ERROR_PATH_NOT_FOUND)), {IDOK});
+  ASSERT_TRUE(answerMessageBox(box, IDOK));
+  ASSERT_TRUE(waitFor([&] { return findMessageBox(session.program.id()) == nullptr; }));
+  Sleep(500);  // no second message may follow
+  EXPECT_EQ(findMessageBox(session.program.id()), nullptr) << "a second message followed discovery's";
+  EXPECT_EQ(currentPageId(session.sheet), IDD_AOL_DIRECTORY);
+
+  // A directory with profiles lets the page go.
+  ASSERT_TRUE(setItemText(page, IDC_AOL_DIRECTORY, samples.path()));
+  page = session.next(IDD_PROFILES);
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(listLines(GetDlgItem(page, IDC_PROFILE_LIST)).size(), organize::sampleProfiles().size());
+  session.cancel();
 }
 
 TEST_F(WizardTest, ARegistryFailureOffersRetryAndCancelEndsTheProgram) {
   ASSERT_NO_FATAL_FAILURE(lockThirdCandidate());
-  RunningProgram program(placemovePath(), "");
-  ASSERT_TRUE(program.started()) << "CreateProcess: error " << program.error();
-  HWND box = waitForMessageBox(program);
+  WizardSession session("");
+  HWND box = session.waitForMessageBox();
   ASSERT_NE(box, nullptr);
   MessageBoxView view = readMessageBox(box);
   EXPECT_EQ(view.caption, "Error");
   // A registry error shows a line break and the system's text of its cause.
-  EXPECT_EQ(view.text, fatalErrorMessage("\r\n" + systemText(ERROR_ACCESS_DENIED)));
-  EXPECT_EQ(view.buttons, (std::vector<int>{IDRETRY, IDCANCEL}));
+  session.expectMessage(box, programMessage(4, "\r\n" + systemText(ERROR_ACCESS_DENIED)), {IDRETRY, IDCANCEL});
   EXPECT_EQ(view.defaultButton, IDCANCEL);
-  EXPECT_TRUE(view.hasIcon);
-  EXPECT_EQ(findSheet(program.id()), nullptr) << "the wizard showed before the error";
+  EXPECT_EQ(findSheet(session.program.id()), nullptr) << "the wizard showed before the error";
 
   ASSERT_TRUE(answerMessageBox(box, IDCANCEL));
-  expectExitCodeZero(program);
+  session.expectExitCodeZero();
 }
 
 TEST_F(WizardTest, RetryRunsTheWizardAgainWithTheDirectoryFoundAfresh) {
   ASSERT_NO_FATAL_FAILURE(lockThirdCandidate());
-  RunningProgram program(placemovePath(), "");
-  ASSERT_TRUE(program.started()) << "CreateProcess: error " << program.error();
-  HWND box = waitForMessageBox(program);
+  WizardSession session("");
+  HWND box = session.waitForMessageBox();
   ASSERT_NE(box, nullptr);
 
   ASSERT_EQ(unlockThirdCandidate(), ERROR_SUCCESS);
   setText(HKEY_CURRENT_USER, 3, "D:\\AOL 5.0");
   ASSERT_TRUE(answerMessageBox(box, IDRETRY));
-  HWND sheet = waitForPage(program, IDD_INTRODUCTION);
-  ASSERT_NE(sheet, nullptr);
-  EXPECT_EQ(directoryShownAfterNext(program, sheet), "D:\\AOL 5.0\\organize\\");
-  cancel(program, sheet);
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  EXPECT_EQ(directoryShownAfterNext(session), "D:\\AOL 5.0\\organize\\");
+  session.cancel();
 }
 
 // Without a Favorites folder there is nowhere to import into: the program
@@ -288,19 +228,158 @@ TEST_F(WizardTest, WithoutAFavoritesFolderTheProgramOffersRetry) {
   } favorites(favoritesFolder());
   ASSERT_TRUE(favorites.moved) << "MoveFile: error " << GetLastError();
 
-  RunningProgram program(placemovePath(), samples.path());
-  ASSERT_TRUE(program.started()) << "CreateProcess: error " << program.error();
-  HWND box = waitForMessageBox(program);
+  WizardSession session(samples.path());
+  HWND box = session.waitForMessageBox();
   ASSERT_NE(box, nullptr);
-  std::string fatalError = fatalErrorMessage("");
+  std::string fatalError = programMessage(4);
   EXPECT_EQ(readMessageBox(box).text.substr(0, fatalError.size()), fatalError);
 
   favorites.restore();
   ASSERT_FALSE(favorites.moved) << "MoveFile back: error " << GetLastError();
   ASSERT_TRUE(answerMessageBox(box, IDRETRY));
-  HWND sheet = waitForPage(program, IDD_INTRODUCTION);
-  ASSERT_NE(sheet, nullptr);
-  cancel(program, sheet);
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  session.cancel();
+}
+
+// Closes, in the process `processId`, every handle open on the folder
+// `path`; returns how many it closed.
+int closeHandlesOn(DWORD processId, const std::string& path) {
+  HANDLE process = OpenProcess(PROCESS_DUP_HANDLE, FALSE, processId);
+  if (process == nullptr) return 0;
+  int closed = 0;
+  for (ULONG_PTR value = 4; value < 0x4000; value += 4) {
+    HANDLE handle = reinterpret_cast<HANDLE>(value);
+    HANDLE copy = nullptr;
+    if (!DuplicateHandle(process, handle, GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS)) continue;
+    char name[MAX_PATH + 8] = "";
+    DWORD length = GetFinalPathNameByHandleA(copy, name, sizeof name, VOLUME_NAME_DOS);
+    CloseHandle(copy);
+    std::string found(name, length < sizeof name ? length : 0);
+    if (found.size() < path.size() || lstrcmpiA(found.substr(found.size() - path.size()).c_str(), path.c_str()) != 0) {
+      continue;
+    }
+    // Moved out of the process, then closed here.
+    if (DuplicateHandle(process, handle, GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_CLOSE_SOURCE)) {
+      CloseHandle(copy);
+      ++closed;
+    }
+  }
+  CloseHandle(process);
+  return closed;
+}
+
+// A fatal error inside a page: the directory search fails part way (its
+// handle is closed under it while discovery asks about a locked file).
+// Retry starts the wizard again on its first page, with the directory of
+// the command line, not the one typed.
+TEST_F(WizardTest, AFatalErrorInAPageOffersRetryAndTheWizardStartsAgain) {
+  samples.write("locked", "a file that discovery cannot open");
+  HANDLE locked = CreateFileA((samples / "locked").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE) << "error " << GetLastError();
+  struct Unlock {
+    HANDLE file;
+    ~Unlock() { CloseHandle(file); }
+  } unlock{locked};
+
+  WizardSession session(samples.path());
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  HWND page = session.next(IDD_AOL_DIRECTORY);
+  ASSERT_NE(page, nullptr);
+  ASSERT_TRUE(setItemText(page, IDC_AOL_DIRECTORY, samples.path() + "\\"));
+  ASSERT_TRUE(pressButton(session.sheet, PSBTN_NEXT));
+  HWND box = session.waitForMessageBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(readMessageBox(box).buttons, (std::vector<int>{IDABORT, IDRETRY, IDIGNORE}));
+  ASSERT_GT(closeHandlesOn(session.program.id(), samples.path()), 0) << "the directory search was not found";
+  ASSERT_TRUE(answerMessageBox(box, IDIGNORE));
+
+  ASSERT_TRUE(waitFor([&] {
+    box = findMessageBox(session.program.id());
+    return box != nullptr && readMessageBox(box).buttons.size() == 2;
+  })) << "no fatal-error message";
+  // The search's error shows a line break and the system's text.
+  session.expectMessage(box, programMessage(4, "\r\n" + systemText(ERROR_INVALID_HANDLE)), {IDRETRY, IDCANCEL});
+  EXPECT_EQ(readMessageBox(box).defaultButton, IDCANCEL);
+  ASSERT_TRUE(answerMessageBox(box, IDRETRY));
+
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  EXPECT_EQ(directoryShownAfterNext(session), samples.path());
+  session.cancel();
+}
+
+TEST_F(WizardTest, BrowsingOnTheDestinationPageGivesTheFolderBelowFavorites) {
+  std::string links = favoritesFolder() + "\\Links";
+  ASSERT_TRUE(CreateDirectoryA(links.c_str(), nullptr)) << "error " << GetLastError();
+  ASSERT_TRUE(CreateDirectoryA((links + "\\News").c_str(), nullptr)) << "error " << GetLastError();
+  struct Remove {
+    std::string path;
+    ~Remove() { removeTree(path); }
+  } remove{links};
+
+  WizardSession session(samples.path());
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  ASSERT_NE(session.next(IDD_AOL_DIRECTORY), nullptr);
+  ASSERT_NE(session.next(IDD_PROFILES), nullptr);
+  HWND page = session.next(IDD_DESTINATION);
+  ASSERT_NE(page, nullptr);
+
+  // Chooses the folder reached by `names` from the Favorites folder, and
+  // OK or Cancel; the edit's text after that.
+  auto browse = [&](const std::vector<std::string>& names, int button) {
+    EXPECT_TRUE(PostMessageA(GetDlgItem(page, IDC_BROWSE), BM_CLICK, 0, 0));
+    HWND browser = nullptr;
+    EXPECT_TRUE(waitFor([&] { return (browser = findFolderBrowser(session.program.id())) != nullptr; }))
+        << "no folder browser";
+    if (browser == nullptr) return std::string("(no browser)");
+    EXPECT_EQ(windowText(browser).empty(), false);
+    std::vector<std::string> found;
+    EXPECT_TRUE(chooseInFolderBrowser(browser, names, found)) << "found only " << ::testing::PrintToString(found);
+    EXPECT_TRUE(closeFolderBrowser(browser, button));
+    EXPECT_TRUE(waitFor([&] { return findFolderBrowser(session.program.id()) == nullptr; }));
+    return itemText(page, IDC_DESTINATION_NAME);
+  };
+  EXPECT_EQ(browse({"Links", "News"}, IDOK), "Links\\News");
+  EXPECT_EQ(browse({}, IDOK), "");
+  EXPECT_EQ(browse({"Links"}, IDCANCEL), "");
+  EXPECT_EQ(browse({"Links"}, IDOK), "Links");
+  session.cancel();
+}
+
+TEST_F(WizardTest, BrowsingOnTheDirectoryPageGivesTheFullPathOfAFolder) {
+  WizardSession session("C:\\typed");
+  ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
+  HWND page = session.next(IDD_AOL_DIRECTORY);
+  ASSERT_NE(page, nullptr);
+  auto browse = [&](const std::vector<std::string>& names) {
+    EXPECT_TRUE(PostMessageA(GetDlgItem(page, IDC_BROWSE), BM_CLICK, 0, 0));
+    HWND browser = nullptr;
+    EXPECT_TRUE(waitFor([&] { return (browser = findFolderBrowser(session.program.id())) != nullptr; }))
+        << "no folder browser";
+    if (browser == nullptr) return std::string("(no browser)");
+    std::vector<std::string> found;
+    EXPECT_TRUE(chooseInFolderBrowser(browser, names, found)) << "found only " << ::testing::PrintToString(found);
+    EXPECT_TRUE(closeFolderBrowser(browser, IDOK));
+    EXPECT_TRUE(waitFor([&] { return findFolderBrowser(session.program.id()) == nullptr; }));
+    return itemText(page, IDC_AOL_DIRECTORY);
+  };
+  // The computer itself has no path: the edit stays as it was.
+  EXPECT_EQ(browse({"My Computer"}), "C:\\typed");
+  // The browser's root, the desktop, is a folder of the file system.
+  char desktop[MAX_PATH] = "";
+  ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop), S_OK);
+  EXPECT_EQ(browse({}), desktop);
+  // The sample folder, C:\users\<user>\Temp\<name>, through the drive's tree.
+  std::vector<std::string> names = {"My Computer", " (C:)"};
+  for (std::size_t start = 3, end; start < samples.path().size(); start = end + 1) {
+    end = samples.path().find('\\', start);
+    if (end == std::string::npos) end = samples.path().size();
+    names.push_back(samples.path().substr(start, end - start));
+  }
+  EXPECT_EQ(browse(names), samples.path());
+  page = session.next(IDD_PROFILES);
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(listLines(GetDlgItem(page, IDC_PROFILE_LIST)).size(), organize::sampleProfiles().size());
+  session.cancel();
 }
 
 }  // namespace

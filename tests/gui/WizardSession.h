@@ -1,0 +1,67 @@
+// A run of the real Placemove.exe under test, driven as a user would drive
+// it: pages waited for and left by the sheet's buttons, message boxes read
+// and answered. Every page the run shows is saved as a screenshot under the
+// build folder (screenshots/<test>/), so that a person can look at the
+// wizard without running it. Failures are added to the running test.
+#pragma once
+
+#include "tests/gui/MessageBoxes.h"
+#include "tests/gui/Program.h"
+#include "tests/gui/Screenshot.h"
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class WizardSession {
+public:
+  // Starts Placemove.exe with the command-line tail `arguments`.
+  explicit WizardSession(const std::string& arguments);
+
+  RunningProgram program;
+  HWND sheet = nullptr;  // once a page has shown
+
+  // Waits until the sheet shows page `pageId` and saves its screenshot;
+  // returns the page's window, or null when it did not show.
+  HWND waitForPage(int pageId);
+  // Presses Next or Back and waits for page `pageId`.
+  HWND next(int pageId);
+  HWND back(int pageId);
+  // The page shown now.
+  HWND page() const;
+  // Saves the page shown now once more, as it looks now.
+  void savePage();
+
+  // Waits for a message box; null when none came.
+  HWND waitForMessageBox();
+  // Checks that the box shows `text` with the error icon and exactly
+  // `buttons`, in order.
+  void expectMessage(HWND box, const std::string& text, const std::vector<int>& buttons);
+
+  // Waits for the program to end and checks its exit code, 0.
+  void expectExitCodeZero();
+  // Cancels the wizard; the program ends with exit code 0.
+  void cancel();
+
+private:
+  PageAlbum album_;
+};
+
+// The text of message `stringId` of Placemove.exe's string table with the
+// texts it takes put in, as the program shows it.
+std::string programMessage(UINT stringId, const std::string& first = "", const std::string& second = "");
+
+// The system's text of an error code, as FormatMessage gives it.
+std::string systemText(DWORD code);
+
+// The Favorites folder of the private Wine prefix.
+std::string favoritesFolder();
+
+// Every folder and file below `folder`, relative to it and sorted, folders
+// ending in a backslash, with the bytes of each file.
+std::map<std::string, std::string> filesBelow(const std::string& folder);
+
+// Removes a folder and everything in it, or a file.
+void removeTree(const std::string& path);
