@@ -41,6 +41,14 @@ void listInto(const std::string& root, const std::string& relative, std::map<std
   FindClose(search);
 }
 
+// The Favorites folder of the private Wine prefix.
+std::string favoritesFolder() {
+  char path[MAX_PATH] = "";
+  HRESULT result = SHGetFolderPathA(nullptr, CSIDL_FAVORITES, nullptr, SHGFP_TYPE_CURRENT, path);
+  EXPECT_EQ(result, S_OK) << "SHGetFolderPath(CSIDL_FAVORITES)";
+  return path;
+}
+
 }  // namespace
 
 WizardSession::WizardSession(const std::string& arguments)
@@ -122,11 +130,22 @@ std::string systemText(DWORD code) {
   return text;
 }
 
-std::string favoritesFolder() {
-  char path[MAX_PATH] = "";
-  HRESULT result = SHGetFolderPathA(nullptr, CSIDL_FAVORITES, nullptr, SHGFP_TYPE_CURRENT, path);
-  EXPECT_EQ(result, S_OK) << "SHGetFolderPath(CSIDL_FAVORITES)";
-  return path;
+FreshFavoritesFolder::FreshFavoritesFolder() : path_(favoritesFolder()), setAside_(path_ + ".set-aside-by-test") {
+  if (GetFileAttributesA(setAside_.c_str()) != INVALID_FILE_ATTRIBUTES) putBack();
+  if (!MoveFileA(path_.c_str(), setAside_.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+    ADD_FAILURE() << "MoveFile " << path_ << ": error " << GetLastError();
+  }
+  if (!CreateDirectoryA(path_.c_str(), nullptr)) ADD_FAILURE() << "CreateDirectory " << path_ << ": error " << GetLastError();
+}
+
+FreshFavoritesFolder::~FreshFavoritesFolder() { putBack(); }
+
+void FreshFavoritesFolder::putBack() const {
+  removeTree(path_);
+  if (GetFileAttributesA(setAside_.c_str()) != INVALID_FILE_ATTRIBUTES && !MoveFileA(setAside_.c_str(), path_.c_str())) {
+    ADD_FAILURE() << "the Favorites folder set aside as " << setAside_ << " could not be put back: error "
+                  << GetLastError();
+  }
 }
 
 std::map<std::string, std::string> filesBelow(const std::string& folder) {

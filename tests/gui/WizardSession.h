@@ -56,8 +56,25 @@ std::string programMessage(UINT stringId, const std::string& first = "", const s
 // The system's text of an error code, as FormatMessage gives it.
 std::string systemText(DWORD code);
 
-// The Favorites folder of the private Wine prefix.
-std::string favoritesFolder();
+// An empty Favorites folder for one test: the prefix's own is set aside
+// (renamed) while the test runs and put back, with nothing the test wrote,
+// when it ends; a folder set aside by a run that never ended is put back
+// first. Tests that use it hold the "favorites-folder" resource lock.
+class FreshFavoritesFolder {
+public:
+  FreshFavoritesFolder();
+  ~FreshFavoritesFolder();
+  FreshFavoritesFolder(const FreshFavoritesFolder&) = delete;
+  FreshFavoritesFolder& operator=(const FreshFavoritesFolder&) = delete;
+
+  const std::string& path() const { return path_; }
+
+private:
+  void putBack() const;
+
+  std::string path_;
+  std::string setAside_;
+};
 
 // Every folder and file below `folder`, relative to it and sorted, folders
 // ending in a backslash, with the bytes of each file.

@@ -30,11 +30,10 @@ protected:
   void SetUp() override {
     InstallKeysTest::SetUp();
     ASSERT_EQ(organize::writeSampleProfiles(samples.path()), 0u);
-    favoritesBefore = filesBelow(favoritesFolder());
   }
 
   void TearDown() override {
-    EXPECT_EQ(filesBelow(favoritesFolder()), favoritesBefore) << "the Favorites folder changed";
+    EXPECT_EQ(filesBelow(favorites.path()), favoritesBefore) << "the Favorites folder changed";
     unlockThirdCandidate();  // also after a failure, so that the keys can be removed
     InstallKeysTest::TearDown();
   }
@@ -75,6 +74,9 @@ protected:
   static LONG unlockThirdCandidate() { return RegDeleteKeyA(HKEY_CURRENT_USER, InstallKeyRows[2].subKey); }
 
   TempFolder samples;
+  FreshFavoritesFolder favorites;
+  // What the Favorites folder holds: the tests before the import write
+  // nothing; only the Browse test makes folders of its own.
   std::map<std::string, std::string> favoritesBefore;
 };
 
@@ -225,8 +227,8 @@ TEST_F(WizardTest, WithoutAFavoritesFolderTheProgramOffersRetry) {
     void restore() {
       if (moved && MoveFileA((path + ".away").c_str(), path.c_str())) moved = false;
     }
-  } favorites(favoritesFolder());
-  ASSERT_TRUE(favorites.moved) << "MoveFile: error " << GetLastError();
+  } movedAway(favorites.path());
+  ASSERT_TRUE(movedAway.moved) << "MoveFile: error " << GetLastError();
 
   WizardSession session(samples.path());
   HWND box = session.waitForMessageBox();
@@ -234,8 +236,8 @@ TEST_F(WizardTest, WithoutAFavoritesFolderTheProgramOffersRetry) {
   std::string fatalError = programMessage(4);
   EXPECT_EQ(readMessageBox(box).text.substr(0, fatalError.size()), fatalError);
 
-  favorites.restore();
-  ASSERT_FALSE(favorites.moved) << "MoveFile back: error " << GetLastError();
+  movedAway.restore();
+  ASSERT_FALSE(movedAway.moved) << "MoveFile back: error " << GetLastError();
   ASSERT_TRUE(answerMessageBox(box, IDRETRY));
   ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
   session.cancel();
@@ -308,13 +310,10 @@ TEST_F(WizardTest, AFatalErrorInAPageOffersRetryAndTheWizardStartsAgain) {
 }
 
 TEST_F(WizardTest, BrowsingOnTheDestinationPageGivesTheFolderBelowFavorites) {
-  std::string links = favoritesFolder() + "\\Links";
+  std::string links = favorites.path() + "\\Links";
   ASSERT_TRUE(CreateDirectoryA(links.c_str(), nullptr)) << "error " << GetLastError();
   ASSERT_TRUE(CreateDirectoryA((links + "\\News").c_str(), nullptr)) << "error " << GetLastError();
-  struct Remove {
-    std::string path;
-    ~Remove() { removeTree(path); }
-  } remove{links};
+  favoritesBefore = filesBelow(favorites.path());
 
   WizardSession session(samples.path());
   ASSERT_NE(session.waitForPage(IDD_INTRODUCTION), nullptr);
