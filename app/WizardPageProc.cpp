@@ -6,6 +6,7 @@
 #include "app/FolderBrowser.h"
 #include "app/ImportWorker.h"
 #include "app/ProcessState.h"
+#include "app/ProfileSelection.h"
 #include "app/RelativePath.h"
 #include "app/Resources.h"
 #include "support/Errors.h"
@@ -109,31 +110,16 @@ void listProfiles(HWND page) {
   SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, profileTable.profileCount - 1));
 }
 
-bool contains(const int* lines, LRESULT count, int line) {
-  for (LRESULT i = 0; i < count; ++i) {
-    if (lines[i] == line) return true;
-  }
-  return false;
-}
-
-// Leaving the profile page: the rows of the selected lines, their number and
-// their item counts summed. The count is that of the rows, so that it always
-// agrees with their flags. Throws mirrex::Win32Error "LocalAlloc" when the
-// selection cannot be read for lack of memory.
+// Leaving the profile page: the rows of the selected lines. Throws
+// mirrex::Win32Error "LocalAlloc" when the selection cannot be read for
+// lack of memory.
 void recordSelection(HWND page) {
   int rows = profileTable.profileCount;
   int* lines = static_cast<int*>(LocalAlloc(LMEM_FIXED, sizeof(int) * rows));
   if (lines == nullptr) throw mirrex::Win32Error("LocalAlloc", ERROR_NOT_ENOUGH_MEMORY);
-  LRESULT count = SendMessageA(GetDlgItem(page, IDC_PROFILE_LIST), LB_GETSELITEMS, rows, reinterpret_cast<LPARAM>(lines));
-  profileTable.selectedCount = 0;
-  profileTable.totalItemCount = 0;
-  for (int row = 0; row < rows; ++row) {
-    ProfileEntry& entry = profileTable.entries[row];
-    entry.selected = entry.listIndex >= 0 && contains(lines, count, entry.listIndex);
-    if (!entry.selected) continue;
-    ++profileTable.selectedCount;
-    profileTable.totalItemCount += static_cast<int>(entry.itemCount);
-  }
+  LRESULT count =
+      SendMessageA(GetDlgItem(page, IDC_PROFILE_LIST), LB_GETSELITEMS, rows, reinterpret_cast<LPARAM>(lines));
+  selectListedProfiles(profileTable, lines, static_cast<int>(count));
   LocalFree(lines);
 }
 
