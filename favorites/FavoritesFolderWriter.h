@@ -4,11 +4,13 @@
 //
 // Titles come from an untrusted file. Each becomes exactly one path
 // component: escaped with TitleEscapes, "%" when empty, a '%' behind a
-// device name ("CON%.url") and behind a folder name's trailing dot or
-// space ("Misc.%", "News %"), so that nothing is written outside the
-// destination, opens a device or is lost under a name Windows changes. A favourite, or a folder with its whole subtree,
-// whose path does not fit into MAX_PATH characters is skipped, never written under a cut name. Writing is best effort:
-// a directory or file that cannot be made is skipped without a message.
+// device name ("CON%.url") and behind a folder name's trailing dot or space
+// ("Misc.%", "News %"), so that nothing is written outside the destination,
+// opens a device or is lost under a name Windows changes. A favourite, or a
+// folder with its whole subtree, whose path does not fit into MAX_PATH
+// characters is skipped, never written under a cut name. Writing is best
+// effort: a directory or file that cannot be made is skipped without a
+// message.
 #pragma once
 
 #include "favorites/FavoritesSink.h"

@@ -32,7 +32,9 @@ prepare_wine() {
   wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }
 
-# Starts a virtual display and exports DISPLAY; stop_display ends it.
+# Starts a virtual display and exports DISPLAY; stop_display ends it. Call it
+# before prepare_wine: Wine's desktop process keeps the display it started
+# with.
 start_display() {
   local n
   for n in $(seq 90 140); do
@@ -42,24 +44,11 @@ start_display() {
   display_pid=$!
   export DISPLAY=":$n"
   for _ in $(seq 100); do
-    if [ -e "/tmp/.X11-unix/X$n" ]; then
-      restart_wine_on_display
-      return 0
-    fi
+    [ -e "/tmp/.X11-unix/X$n" ] && return 0
     sleep 0.1
   done
   echo "Xvfb did not start" >&2
   return 1
-}
-
-# Wine's desktop process keeps the display it started with, and it starts
-# with the first Wine program: one started before the display was there
-# (prepare_wine) would keep every window of later programs off the screen.
-restart_wine_on_display() {
-  if wineserver -k >/dev/null 2>&1; then
-    wineserver -w || true
-    prepare_wine
-  fi
 }
 
 stop_display() {

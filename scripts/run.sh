@@ -13,21 +13,25 @@ source "$(dirname "$0")/environment.sh"
 
 echo "== Windows build"
 build_windows >/dev/null
+desktop=${DISPLAY:-}
+if [ -n "$desktop" ]; then
+  trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+else
+  trap stop_display EXIT
+  start_display
+fi
 prepare_wine
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 
 # The Windows path of the profile folder, and where Wine keeps it.
 profiles='C:\PlacemoveSample\organize\'
 echo "== Sample AOL profiles in $profiles ($WINEPREFIX/drive_c/PlacemoveSample/organize)"
 "$root/scripts/wine-exec" "$build/windows/tests/builder/MakeSampleProfiles.exe" "$profiles" </dev/null
 
-if [ -n "${DISPLAY:-}" ]; then
+if [ -n "$desktop" ]; then
   echo "== Placemove.exe $profiles"
   "$root/scripts/wine-exec" "$build/windows/app/Placemove.exe" "$profiles" </dev/null
   echo "Placemove.exe ended."
 else
-  trap stop_display EXIT
-  start_display
   screenshots="$build/screenshots"
   mkdir -p "$screenshots"
   echo "== No display: Placemove.exe $profiles on a virtual display ($DISPLAY), walked to Finish"

@@ -19,9 +19,9 @@ echo "== Native tests"
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs" || status=1
 
 echo "== Windows tests (Wine)"
-prepare_wine
 trap stop_display EXIT
 start_display
+prepare_wine
 ctest --test-dir "$build/windows" --output-on-failure -j "$jobs" || status=1
 
 echo "== Fuzzing"
