@@ -43,20 +43,14 @@ void FavoritesFolderWriter::endFavorite() {
 
 void FavoritesFolderWriter::enterFolder() {
   if (skippedLevels_ > 0 || pathLength_ == rootLength_) return;
-  // Windows drops trailing dots and spaces from the name it creates: "Misc."
-  // would be "Misc", ".." the parent folder, and the favourites inside
-  // "News " could not be reached at all, since that name stays as it is in
-  // the paths below it.
-  char last = path_[pathLength_ - 1];
-  if (last == '.' || last == ' ') {
-    if (pathLength_ + 1 >= MAX_PATH) {
-      removeComponent();
-      skippedLevels_ = 1;
-      return;
-    }
-    path_[pathLength_++] = '%';
-    path_[pathLength_] = '\0';
+  // Only a folder's name gets the mark: a favourite's name ends in ".url".
+  DWORD length = protectTrailingDotOrSpace(path_, pathLength_, MAX_PATH);
+  if (length == MAX_PATH) {
+    removeComponent();
+    skippedLevels_ = 1;
+    return;
   }
+  pathLength_ = length;
   CreateDirectoryA(path_, nullptr);
 }
 

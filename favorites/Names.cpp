@@ -66,6 +66,14 @@ DWORD protectDeviceName(char* component, DWORD length, DWORD room) {
   return length + 1;
 }
 
+DWORD protectTrailingDotOrSpace(char* component, DWORD length, DWORD room) {
+  if (length == 0 || (component[length - 1] != '.' && component[length - 1] != ' ')) return length;
+  if (length + 2 > room) return room;
+  component[length] = '%';
+  component[length + 1] = '\0';
+  return length + 1;
+}
+
 namespace {
 
 // Appends one component, the `count` characters at `component`, to the
@@ -83,11 +91,7 @@ DWORD appendFolderComponent(const char* component, DWORD count, char* destinatio
   char made[2 * MAX_PATH + 2];
   DWORD madeLength = escapeName(source, '%', DirectoryNameEscapes, DirectoryNameEscapesLength, made, sizeof made);
   madeLength = protectDeviceName(made, madeLength, sizeof made);
-  char last = made[madeLength - 1];
-  if (last == '.' || last == ' ') {
-    made[madeLength++] = '%';
-    made[madeLength] = '\0';
-  }
+  madeLength = protectTrailingDotOrSpace(made, madeLength, sizeof made);
   DWORD start = length == 0 ? 0 : length + 1;
   if (static_cast<unsigned long long>(start) + madeLength >= size) return size;
   if (length > 0) destination[length] = '\\';

@@ -34,6 +34,14 @@ DWORD escapeName(const char* source, char escapeCharacter, const char* table, DW
 // never made by the escaping, so the name can still be turned back.
 DWORD protectDeviceName(char* component, DWORD length, DWORD room);
 
+// Windows drops the dots and spaces at the end of a name it creates: "Misc."
+// would make "Misc", ".." names the parent folder, and a folder "News "
+// could not be reached under its own name. This appends '%' to the `length`
+// characters at `component` when they end in a dot or a space, within the
+// same `room` as protectDeviceName, and returns the new length, or `room`
+// when the '%' and a terminator do not fit (nothing is changed then).
+DWORD protectTrailingDotOrSpace(char* component, DWORD length, DWORD room);
+
 // The folder, relative to the one it is joined to, that a destination name
 // typed by the user or a screen name read from a profile makes: escaped with
 // DirectoryNameEscapes, so that each backslash makes a nested folder, and
