@@ -56,18 +56,12 @@ DWORD formPattern(char* directory, char* pattern) {
   return ERROR_SUCCESS;
 }
 
-// The error's text, always terminated, in `text` (TextSize).
-void formatError(const mirrex::BaseError& error, char* text) {
-  text[0] = '\0';
-  error.formatMessage(text, TextSize);
-  text[TextSize - 1] = '\0';
-}
-
 // Tells the user that the directory cannot be searched.
 void showDirectoryNotFound(const char* directory, const char* pattern, DWORD code) {
   char text[TextSize];
-  formatError(mirrex::FileError(mirrex::EventSearchDirectory, pattern, mirrex::Win32Error("FindFirstFile", code)),
-              text);
+  mirrex::formatErrorText(
+      mirrex::FileError(mirrex::EventSearchDirectory, pattern, mirrex::Win32Error("FindFirstFile", code)), text,
+      TextSize);
   ShowMessage(MB_OK, MessageDirectoryNotFound, directory, text);
 }
 
@@ -84,7 +78,7 @@ Check checkFile(const char* path, char* screenName, DWORD& itemCount) {
       return Check::Done;
     } catch (const mirrex::BaseError& error) {
       char text[TextSize];
-      formatError(error, text);
+      mirrex::formatErrorText(error, text, TextSize);
       int answer = ShowMessage(MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, MessageFileNotAccessible, path, text);
       if (answer == IDABORT) return Check::Aborted;
       if (answer != IDRETRY) {

@@ -2,12 +2,12 @@
 
 #include "support/Messages.h"
 
-#include <windows.h>
+int showFatalError(const mirrex::BaseError& error, UINT buttons) {
+  char text[1024];
+  mirrex::formatErrorText(error, text, sizeof text);
+  return ShowMessage(buttons, MessageFatalError, text);
+}
 
 bool offerRetry(const mirrex::BaseError& error) {
-  char text[1024];
-  error.formatMessage(text, sizeof text);
-  // A text that filled the buffer carries no terminator.
-  text[sizeof text - 1] = '\0';
-  return ShowMessage(MB_RETRYCANCEL | MB_DEFBUTTON2, MessageFatalError, text) == IDRETRY;
+  return showFatalError(error, MB_RETRYCANCEL | MB_DEFBUTTON2) == IDRETRY;
 }

@@ -1,10 +1,10 @@
 #include "app/ImportWorker.h"
 
+#include "app/FatalError.h"
 #include "app/ProcessState.h"
 #include "app/ProfileImport.h"
 #include "app/Resources.h"
 #include "support/Errors.h"
-#include "support/Messages.h"
 
 #include <windows.h>
 
@@ -22,11 +22,7 @@ std::atomic<bool> readingProfiles(false);
 // Shows the fatal-error message, OK only, and ends the process: the import
 // is not gone back to.
 [[noreturn]] void stopImport(const mirrex::BaseError& error) {
-  char text[1024];
-  error.formatMessage(text, sizeof text);
-  // A text that filled the buffer carries no terminator.
-  text[sizeof text - 1] = '\0';
-  ShowMessage(MB_OK, MessageFatalError, text);
+  showFatalError(error, MB_OK);
   ExitProcess(0);
 }
 

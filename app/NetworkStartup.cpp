@@ -3,9 +3,9 @@
 // static initialisation is not defined.
 #include "app/NetworkStartup.h"
 
+#include "app/FatalError.h"
 #include "app/ProcessState.h"
 #include "support/Errors.h"
-#include "support/Messages.h"
 
 #include <windows.h>
 
@@ -15,14 +15,10 @@ namespace {
 // the fatal-error message with OK, and the program ends before its wizard
 // opens, with exit code 0 as always.
 [[noreturn]] void endAtStartup(const mirrex::BaseError& error) {
-  char text[1024];
-  error.formatMessage(text, sizeof text);
-  // A text that filled the buffer carries no terminator.
-  text[sizeof text - 1] = '\0';
   // WinMain has not stored the instance yet; the messages are in the
   // program's own image.
   instanceHandle = GetModuleHandleA(nullptr);
-  ShowMessage(MB_OK, MessageFatalError, text);
+  showFatalError(error, MB_OK);
   ExitProcess(0);
 }
 

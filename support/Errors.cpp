@@ -105,4 +105,9 @@ DWORD RegValueError::formatMessage(char* buffer, DWORD size) const {
 
 BaseError* RegValueError::clone() const { return new (std::nothrow) RegValueError(*this); }
 
+void formatErrorText(const BaseError& error, char* text, DWORD size) {
+  error.formatMessage(text, size);
+  text[size - 1] = '\0';
+}
+
 }  // namespace mirrex

@@ -138,4 +138,8 @@ public:
   BaseError* clone() const override;
 };
 
+// The text of `error` in `text` (`size` characters, at least 1), always
+// terminated: a text that fills the buffer loses its last character.
+void formatErrorText(const BaseError& error, char* text, DWORD size);
+
 }  // namespace mirrex
