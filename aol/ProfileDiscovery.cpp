@@ -1,6 +1,6 @@
 #include "aol/ProfileDiscovery.h"
 
-#include "aol/OrganizeFile.h"
+#include "aol/organize/ProfileCheck.h"
 #include "favorites/Texts.h"
 #include "support/Errors.h"
 #include "support/Messages.h"

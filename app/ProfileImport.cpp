@@ -1,6 +1,6 @@
 #include "app/ProfileImport.h"
 
-#include "aol/OrganizeFile.h"
+#include "aol/organize/FavoritePlaces.h"
 #include "favorites/FavoritesFolderWriter.h"
 #include "favorites/Names.h"
 #include "favorites/Paths.h"

@@ -16,6 +16,7 @@
 #include "favorites/FavoritesSink.h"
 #include "favorites/Texts.h"
 #include "favorites/Timestamp.h"
+#include "support/LocalMemory.h"
 
 #include <windows.h>
 

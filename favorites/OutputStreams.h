@@ -5,6 +5,7 @@
 #pragma once
 
 #include "favorites/Texts.h"
+#include "support/LocalMemory.h"
 
 #include <windows.h>
 

@@ -4,17 +4,10 @@
 
 #include <windows.h>
 
-#include <memory>
-
 // A heap copy (LocalAlloc, fixed) of `text` that the caller frees with
-// LocalFree; null for a null text or when memory is exhausted.
+// LocalFree, or holds in a LocalText (support/LocalMemory.h); null for a
+// null text or when memory is exhausted.
 char* duplicateString(const char* text);
-
-// Owns a text of duplicateString and frees it when it goes.
-struct LocalTextRelease {
-  void operator()(char* text) const { LocalFree(text); }
-};
-using LocalText = std::unique_ptr<char, LocalTextRelease>;
 
 // Copies `count` characters and a terminator when count < size and returns
 // count. Otherwise copies exactly `size` characters without a terminator and

@@ -14,7 +14,6 @@
 
 struct CorpusInput {
   std::string name;
-  std::string path;
   std::string bytes;
 };
 
@@ -26,8 +25,7 @@ inline std::vector<CorpusInput> readCorpus(const std::string& folder) {
   if (search == INVALID_HANDLE_VALUE) return inputs;
   do {
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    std::string path = folder + "\\" + data.cFileName;
-    inputs.push_back(CorpusInput{data.cFileName, path, readWholeFile(path)});
+    inputs.push_back(CorpusInput{data.cFileName, readWholeFile(folder + "\\" + data.cFileName)});
   } while (FindNextFileA(search, &data));
   FindClose(search);
   std::sort(inputs.begin(), inputs.end(),

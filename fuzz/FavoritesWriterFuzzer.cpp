@@ -1,8 +1,9 @@
 // Fuzzes the favourites writer behind the organize-file reader: each input
-// is written to a file in memory-backed storage and imported into a folder
-// of its own, and what was written is checked and removed again.
-#include "Scratch.h"
+// is read as an organize file in memory and imported into a folder of its
+// own in memory-backed storage, and what was written is checked and removed
+// again.
 #include "favorites/tests/WriterProperties.h"
+#include "fuzz/Scratch.h"
 
 #include <cstdint>
 #include <string>
@@ -22,8 +23,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  writeInput(data, size);
-  std::string fault = writerFault(inputFile(), sandbox);
+  std::string fault = writerFault(std::string(reinterpret_cast<const char*>(data), size), sandbox);
   if (!fault.empty()) fail(fault);
   return 0;
 }

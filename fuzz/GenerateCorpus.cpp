@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <string>
 
-using namespace organize;
+using namespace builder;
 
 namespace {
 

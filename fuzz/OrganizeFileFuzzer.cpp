@@ -1,10 +1,10 @@
-// Fuzzes the organize-file readers: each input is written to a file in
-// memory-backed storage, then recognised and walked as an AOL profile.
+// Fuzzes the organize-file readers: each input is recognised and walked as
+// an AOL profile, read from memory.
 // Besides what organizeFileFault checks, the readers may hold no more heap
 // than four times what the file holds: the index, its walked bits, one item
 // and one URL record are each at most the file, and nothing else grows.
-#include "Scratch.h"
-#include "aol/tests/OrganizeProperties.h"
+#include "aol/organize/tests/OrganizeProperties.h"
+#include "fuzz/Scratch.h"
 
 #include <standin.h>
 
@@ -17,18 +17,12 @@ const SIZE_T HeapSlack = 64 * 1024;
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  makeScratchFolder();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  writeInput(data, size);
   std::string bytes(reinterpret_cast<const char*>(data), size);
 
   SIZE_T before = standin::localMemoryInUse();
   standin::resetLocalMemoryPeak();
-  std::string fault = organizeFileFault(inputFile(), bytes);
+  std::string fault = organizeFileFault(bytes);
   if (!fault.empty()) fail(fault);
   SIZE_T held = standin::localMemoryPeak() - before;
   if (held > 4 * size + HeapSlack) {

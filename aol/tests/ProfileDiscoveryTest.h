@@ -55,7 +55,7 @@ protected:
 
   // A profile whose favourites folder holds one favourite: 4 records.
   void saveProfile(const std::string& name, const std::string& screenName) const {
-    using namespace organize;
+    using namespace builder;
     OrganizeFile(Profile{screenName, {favoritePlaces({favorite("A", "http://a.example/")})}}).save(temp / name);
   }
 

@@ -1,6 +1,6 @@
 #include "app/ProfileImport.h"
 
-#include "aol/OrganizeFile.h"
+#include "aol/organize/ProfileCheck.h"
 #include "favorites/Texts.h"
 #include "support/Errors.h"
 #include "tests/builder/OrganizeBuilder.h"
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-using namespace organize;
+using namespace builder;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "favorites/FavoritesFolderWriter.h"
 
-#include "aol/OrganizeFile.h"
+#include "aol/organize/FavoritePlaces.h"
 #include "tests/builder/OrganizeBuilder.h"
 #include "tests/support/ProgressBar.h"
 #include "tests/support/TempFolder.h"
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-using namespace organize;
+using namespace builder;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "WriterProperties.h"
+#include "favorites/tests/WriterProperties.h"
 
 #include "fuzz/Corpus.h"
 #include "tests/support/TempFolder.h"
@@ -12,6 +12,6 @@ TEST(WriterCorpus, EveryInputIsWrittenSafely) {
   ASSERT_FALSE(inputs.empty()) << "no corpus in " << PLACEMOVE_CORPUS;
   for (const CorpusInput& input : inputs) {
     TempFolder sandbox;
-    EXPECT_EQ(writerFault(input.path, sandbox.path()), "") << input.name;
+    EXPECT_EQ(writerFault(input.bytes, sandbox.path()), "") << input.name;
   }
 }

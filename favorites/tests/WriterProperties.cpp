@@ -1,8 +1,9 @@
 #include "WriterProperties.h"
 
 #include "NameProperties.h"
-#include "aol/OrganizeFile.h"
-#include "aol/tests/GrammarSink.h"
+#include "aol/organize/FavoritePlaces.h"
+#include "aol/organize/MemorySource.h"
+#include "aol/organize/tests/GrammarSink.h"
 #include "favorites/FavoritesFolderWriter.h"
 #include "favorites/Names.h"
 #include "support/Errors.h"
@@ -177,7 +178,7 @@ std::string checkWritten(const std::string& sandbox, const std::string& destinat
 
 }  // namespace
 
-std::string writerFault(const std::string& organizePath, const std::string& sandbox) {
+std::string writerFault(const std::string& organizeBytes, const std::string& sandbox) {
   std::string destination = sandbox + "\\dest";
   if (!CreateDirectoryA(destination.c_str(), nullptr)) {
     return "cannot create " + destination + ": error " + std::to_string(GetLastError());
@@ -187,7 +188,8 @@ std::string writerFault(const std::string& organizePath, const std::string& sand
     FavoritesFolderWriter writer(destination.c_str(), nullptr);
     ReportedTexts texts(writer);
     GrammarSink grammar(&texts);
-    readFavoritePlaces(organizePath.c_str(), grammar);
+    organize::MemorySource source(organizeBytes.data(), organizeBytes.size());
+    organize::readFavoritePlaces(source, grammar);
     fault = grammar.fault();
     if (fault.empty()) fault = checkWritten(sandbox, destination, texts, writer.defaultTime());
   } catch (const mirrex::BaseError& error) {

@@ -10,7 +10,7 @@
 
 #include <string>
 
-// Imports the organize file at `organizePath` into a new folder "dest"
+// Imports an organize file of these bytes into a new folder "dest"
 // inside `sandbox`, an empty folder, checks what was written, and removes
 // it again. Returns what went wrong, or an empty text.
-std::string writerFault(const std::string& organizePath, const std::string& sandbox);
+std::string writerFault(const std::string& organizeBytes, const std::string& sandbox);

@@ -15,12 +15,12 @@ int main(int argc, char** argv) {
   }
   const char* folder = argv[1];
   createDirectoryTree(folder);  // false also for a folder that exists already
-  if (DWORD error = organize::writeSampleProfiles(folder)) {
+  if (DWORD error = builder::writeSampleProfiles(folder)) {
     std::fprintf(stderr, "cannot write the sample profiles into %s: error %lu\n", folder,
                  static_cast<unsigned long>(error));
     return 1;
   }
-  for (const organize::SampleProfile& sample : organize::sampleProfiles()) {
+  for (const builder::SampleProfile& sample : builder::sampleProfiles()) {
     std::printf("  %s (screen name %s)\n", sample.fileName.c_str(), sample.profile.screenName.c_str());
   }
   return 0;

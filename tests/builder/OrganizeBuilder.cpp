@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace organize {
+namespace builder {
 
 Item favorite(const std::string& title, const std::string& url) {
   Item item;
@@ -155,4 +155,4 @@ std::uint32_t OrganizeFile::appendRecord(const std::string& data) {
 
 void OrganizeFile::save(const std::string& path) const { writeWholeFile(path, bytes_); }
 
-}  // namespace organize
+}  // namespace builder

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace organize {
+namespace builder {
 
 const std::uint8_t FavoritesKind = 0xC8;
 
@@ -92,4 +92,4 @@ std::string le32(std::uint32_t value);
 std::string itemData(const std::string& title, std::uint8_t kind, std::uint32_t urlRecord, std::uint32_t nextSibling,
                      std::uint32_t firstChild);
 
-}  // namespace organize
+}  // namespace builder

@@ -1,6 +1,6 @@
 #include "tests/builder/SampleProfiles.h"
 
-namespace organize {
+namespace builder {
 
 namespace {
 
@@ -69,4 +69,4 @@ DWORD writeSampleProfiles(const std::string& folder) {
   return writeFile(directory + SampleOtherFile, "This is not an organize file.\r\n");
 }
 
-}  // namespace organize
+}  // namespace builder

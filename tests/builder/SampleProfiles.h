@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace organize {
+namespace builder {
 
 struct SampleProfile {
   std::string fileName;  // as AOL names the organize file: after the screen name
@@ -29,4 +29,4 @@ extern const char SampleOtherFile[];
 // the first file that could not be written.
 DWORD writeSampleProfiles(const std::string& folder);
 
-}  // namespace organize
+}  // namespace builder

@@ -1,7 +1,7 @@
 // The whole program under Wine, from the first page to Finish: the folders
 // and shortcut files it writes below the Favorites folder of the private
 // Wine prefix, the progress bar, and the ways an import can end.
-#include "aol/OrganizeFile.h"
+#include "aol/organize/ProfileCheck.h"
 #include "app/Resources.h"
 #include "favorites/Names.h"
 #include "tests/builder/SampleProfiles.h"
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-using namespace organize;
+using namespace builder;
 
 namespace {
 

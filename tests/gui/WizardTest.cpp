@@ -29,7 +29,7 @@ class WizardTest : public InstallKeysTest {
 protected:
   void SetUp() override {
     InstallKeysTest::SetUp();
-    ASSERT_EQ(organize::writeSampleProfiles(samples.path()), 0u);
+    ASSERT_EQ(builder::writeSampleProfiles(samples.path()), 0u);
   }
 
   void TearDown() override {
@@ -94,7 +94,7 @@ TEST_F(WizardTest, OpensOnTheIntroductionAndShowsTheArgumentVerbatim) {
   EXPECT_TRUE(buttonBecomes(session.sheet, SheetNextButton, true));
 
   session.cancel();
-  EXPECT_EQ(samples.tree().size(), organize::sampleProfiles().size() + 1) << "the sample folder changed";
+  EXPECT_EQ(samples.tree().size(), builder::sampleProfiles().size() + 1) << "the sample folder changed";
 }
 
 TEST_F(WizardTest, AScreenshotOfTheFirstPageIsAPngOfTheSheet) {
@@ -181,7 +181,7 @@ TEST_F(WizardTest, ADirectoryWithoutProfilesKeepsThePageByNextAndByBack) {
   ASSERT_TRUE(setItemText(page, IDC_AOL_DIRECTORY, samples.path()));
   page = session.next(IDD_PROFILES);
   ASSERT_NE(page, nullptr);
-  EXPECT_EQ(listLines(GetDlgItem(page, IDC_PROFILE_LIST)).size(), organize::sampleProfiles().size());
+  EXPECT_EQ(listLines(GetDlgItem(page, IDC_PROFILE_LIST)).size(), builder::sampleProfiles().size());
   session.cancel();
 }
 
@@ -377,7 +377,7 @@ TEST_F(WizardTest, BrowsingOnTheDirectoryPageGivesTheFullPathOfAFolder) {
   EXPECT_EQ(browse(names), samples.path());
   page = session.next(IDD_PROFILES);
   ASSERT_NE(page, nullptr);
-  EXPECT_EQ(listLines(GetDlgItem(page, IDC_PROFILE_LIST)).size(), organize::sampleProfiles().size());
+  EXPECT_EQ(listLines(GetDlgItem(page, IDC_PROFILE_LIST)).size(), builder::sampleProfiles().size());
   session.cancel();
 }
 

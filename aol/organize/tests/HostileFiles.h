@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace organize {
+namespace hostile {
 
 class IndexedFile {
 public:
@@ -58,4 +58,4 @@ struct Piece {
 // between them is never written, so that the file system keeps it as holes.
 void writeSparseFile(const std::string& path, const std::vector<Piece>& pieces, ULONGLONG size);
 
-}  // namespace organize
+}  // namespace hostile

@@ -1,6 +1,7 @@
-#include "aol/OrganizeFile.h"
-
-#include "RecordingSink.h"
+#include "aol/organize/FavoritePlaces.h"
+#include "aol/organize/MemorySource.h"
+#include "aol/organize/ProfileCheck.h"
+#include "aol/organize/tests/RecordingSink.h"
 #include "support/Errors.h"
 #include "tests/builder/OrganizeBuilder.h"
 #include "tests/support/TempFolder.h"
@@ -10,7 +11,7 @@
 #include <string>
 #include <vector>
 
-using namespace organize;
+using namespace builder;
 using Events = std::vector<std::string>;
 
 namespace {
@@ -19,27 +20,22 @@ class OrganizeFileTest : public ::testing::Test {
 protected:
   TempFolder temp;
 
-  std::string save(const OrganizeFile& file, const std::string& name = "profile") {
-    file.save(temp / name);
-    return temp / name;
-  }
-  std::string saveBytes(const std::string& bytes, const std::string& name = "profile") {
-    temp.write(name, bytes);
-    return temp / name;
-  }
-  DWORD check(const std::string& path, std::string* name = nullptr, DWORD size = 1024) {
+  static std::string bytesOf(const OrganizeFile& file) { return file.bytes(); }
+  static DWORD check(const std::string& bytes, std::string* name = nullptr, DWORD size = 1024) {
     std::string buffer(size + 1, '\x7F');
-    DWORD count = checkProfileFile(path.c_str(), &buffer[0], size);
+    organize::MemorySource source(bytes.data(), bytes.size());
+    DWORD count = organize::checkProfileFile(source, &buffer[0], size);
     EXPECT_EQ(buffer[size], '\x7F') << "wrote past the screen-name buffer";
     if (name != nullptr && count != 0) *name = buffer.c_str();
     return count;
   }
-  RecordingSink read(const std::string& path) {
+  static RecordingSink read(const std::string& bytes) {
     RecordingSink sink;
-    EXPECT_TRUE(readFavoritePlaces(path.c_str(), sink));
+    organize::MemorySource source(bytes.data(), bytes.size());
+    EXPECT_TRUE(organize::readFavoritePlaces(source, sink));
     return sink;
   }
-  RecordingSink read(const OrganizeFile& file) { return read(save(file)); }
+  static RecordingSink read(const OrganizeFile& file) { return read(file.bytes()); }
 };
 
 Profile sample() {
@@ -66,7 +62,7 @@ TEST_F(OrganizeFileTest, WorkedExampleGivesTheExactSequence) {
 TEST_F(OrganizeFileTest, CheckGivesScreenNameAndItemCount) {
   OrganizeFile file(sample());
   std::string name;
-  EXPECT_EQ(check(save(file), &name), file.recordCount());
+  EXPECT_EQ(check(bytesOf(file), &name), file.recordCount());
   EXPECT_EQ(file.recordCount(), 8u);
   EXPECT_EQ(name, "Jo Smith");
 }
@@ -85,76 +81,88 @@ TEST_F(OrganizeFileTest, MissingFileThrowsCreateFileError) {
   EXPECT_THROW(readFavoritePlaces(path.c_str(), sink), mirrex::Win32Error);
 }
 
+// The same file read from disk: what the program reads.
+TEST_F(OrganizeFileTest, FileOnDiskReadsAsItsBytes) {
+  OrganizeFile file(sample());
+  file.save(temp / "profile");
+  char name[16];
+  EXPECT_EQ(checkProfileFile((temp / "profile").c_str(), name, sizeof name), file.recordCount());
+  EXPECT_STREQ(name, "Jo Smith");
+  RecordingSink sink;
+  EXPECT_TRUE(readFavoritePlaces((temp / "profile").c_str(), sink));
+  EXPECT_EQ(sink.events, read(file).events);
+}
+
 TEST_F(OrganizeFileTest, WrongOrShortHeaderIsNoProfile) {
   std::string good = OrganizeFile(sample()).bytes();
-  EXPECT_EQ(check(saveBytes(good.substr(0, 19))), 0u);
-  EXPECT_EQ(check(saveBytes("")), 0u);
+  EXPECT_EQ(check(good.substr(0, 19)), 0u);
+  EXPECT_EQ(check(std::string()), 0u);
   std::string digit = good;
   digit[8] = '1';  // "AOLVM1001": the text goes on past the magic
-  EXPECT_EQ(check(saveBytes(digit)), 0u);
+  EXPECT_EQ(check(digit), 0u);
   std::string lower = good;
   lower[0] = 'a';
-  EXPECT_EQ(check(saveBytes(lower)), 0u);
+  EXPECT_EQ(check(lower), 0u);
 }
 
 TEST_F(OrganizeFileTest, IndexMustHoldRecordOne) {
   OrganizeFile eleven(sample());
   eleven.setIndexLength(11);
-  EXPECT_EQ(check(save(eleven)), 0u);
+  EXPECT_EQ(check(bytesOf(eleven)), 0u);
   OrganizeFile twelve(sample());
   twelve.setIndexLength(12);
-  EXPECT_EQ(check(save(twelve)), 1u);  // only record 1's entry is left
+  EXPECT_EQ(check(bytesOf(twelve)), 1u);  // only record 1's entry is left
   OrganizeFile unsigned_(sample());
   unsigned_.patch(unsigned_.indexOffset(), "RX");
-  EXPECT_EQ(check(save(unsigned_)), 0u);
+  EXPECT_EQ(check(bytesOf(unsigned_)), 0u);
 }
 
 TEST_F(OrganizeFileTest, RootRecordIsChecked) {
   OrganizeFile badSignature(sample());
   badSignature.setSignature(1, "SR");
-  EXPECT_EQ(check(save(badSignature)), 0u);
+  EXPECT_EQ(check(bytesOf(badSignature)), 0u);
 
   OrganizeFile tooShort(sample());
   tooShort.setRecordLength(1, 18);
-  EXPECT_EQ(check(save(tooShort)), 0u);
+  EXPECT_EQ(check(bytesOf(tooShort)), 0u);
 }
 
 TEST_F(OrganizeFileTest, RootOfNineteenBytesHasAnEmptyScreenName) {
   OrganizeFile empty(Profile{"", sample().topLevel});
   empty.setRecordLength(1, 19);
   std::string name = "unset";
-  EXPECT_EQ(check(save(empty), &name), empty.recordCount());
+  EXPECT_EQ(check(bytesOf(empty), &name), empty.recordCount());
   EXPECT_EQ(name, "");
 }
 
 TEST_F(OrganizeFileTest, RootTitleWithoutNulIsNoProfile) {
   OrganizeFile file(Profile{"Jo", {}});
   file.setRecordLength(1, 20);  // "Jo" fills the title bytes; no NUL follows within the data
-  EXPECT_EQ(check(save(file)), 0u);
+  EXPECT_EQ(check(bytesOf(file)), 0u);
 }
 
 TEST_F(OrganizeFileTest, ItemCountStopsAtTheFirstZeroEntry) {
   OrganizeFile file(sample());
   file.setIndexEntry(3, 0);
-  EXPECT_EQ(check(save(file)), 2u);
+  EXPECT_EQ(check(bytesOf(file)), 2u);
 }
 
 TEST_F(OrganizeFileTest, ItemCountStopsAtTheEndOfTheIndex) {
   OrganizeFile file(sample());
   // Every entry is non-zero up to the end of the index data.
-  EXPECT_EQ(check(save(file)), 8u);
+  EXPECT_EQ(check(bytesOf(file)), 8u);
   file.setIndexLength(8 + 4 * 5);
-  EXPECT_EQ(check(save(file)), 5u);
+  EXPECT_EQ(check(bytesOf(file)), 5u);
 }
 
 TEST_F(OrganizeFileTest, LongScreenNamesAreCutAndTerminated) {
   std::string name;
   std::string longest(1023, 'n');
-  EXPECT_NE(check(save(OrganizeFile(Profile{longest, {}})), &name), 0u);
+  EXPECT_NE(check(bytesOf(OrganizeFile(Profile{longest, {}})), &name), 0u);
   EXPECT_EQ(name, longest);
-  EXPECT_NE(check(save(OrganizeFile(Profile{longest + "m", {}})), &name), 0u);
+  EXPECT_NE(check(bytesOf(OrganizeFile(Profile{longest + "m", {}})), &name), 0u);
   EXPECT_EQ(name, longest);
-  EXPECT_NE(check(save(OrganizeFile(Profile{"abcdef", {}})), &name, 4), 0u);
+  EXPECT_NE(check(bytesOf(OrganizeFile(Profile{"abcdef", {}})), &name, 4), 0u);
   EXPECT_EQ(name, "abc");
 }
 
@@ -313,12 +321,12 @@ TEST_F(OrganizeFileTest, IndexShorterThanRecordOneReportsNothing) {
 TEST_F(OrganizeFileTest, LengthsPastTheEndAreShortReads) {
   OrganizeFile file(sample());
   file.setIndexLength(0xFFFFFFF0);
-  EXPECT_EQ(check(save(file)), 0u);
+  EXPECT_EQ(check(bytesOf(file)), 0u);
   EXPECT_TRUE(read(file).events.empty());
 
   OrganizeFile longRoot(sample());
   longRoot.setRecordLength(1, static_cast<std::uint32_t>(longRoot.bytes().size()));
-  EXPECT_EQ(check(save(longRoot)), 0u);
+  EXPECT_EQ(check(bytesOf(longRoot)), 0u);
 
   OrganizeFile cut(sample());
   cut.truncate(cut.recordOffset(cut.numberOf({"Favorite Places", "F"})) + 10);
@@ -330,11 +338,11 @@ TEST_F(OrganizeFileTest, OffsetsOfTwoGigabytesAndMoreAreAbsent) {
   for (std::uint32_t offset : {0x80000000u, 0xFFFFFFF8u, 0xFFFFFFFFu}) {
     OrganizeFile file(sample());
     file.put32(16, offset);
-    EXPECT_EQ(check(save(file)), 0u) << offset;
+    EXPECT_EQ(check(bytesOf(file)), 0u) << offset;
     EXPECT_TRUE(read(file).events.empty()) << offset;
     OrganizeFile root(sample());
     root.setIndexEntry(1, offset);
-    EXPECT_EQ(check(save(root)), 0u) << offset;
+    EXPECT_EQ(check(bytesOf(root)), 0u) << offset;
     EXPECT_TRUE(read(root).events.empty()) << offset;
   }
 }

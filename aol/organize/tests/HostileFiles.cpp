@@ -1,10 +1,12 @@
-#include "HostileFiles.h"
+#include "aol/organize/tests/HostileFiles.h"
 
 #include "tests/builder/OrganizeBuilder.h"
 
 #include <gtest/gtest.h>
 
-namespace organize {
+namespace hostile {
+
+using namespace builder;
 
 namespace {
 
@@ -97,4 +99,4 @@ void writeSparseFile(const std::string& path, const std::vector<Piece>& pieces, 
   CloseHandle(file);
 }
 
-}  // namespace organize
+}  // namespace hostile

@@ -1,4 +1,4 @@
-#include "aol/OrganizeFormat.h"
+#include "aol/organize/Format.h"
 
 #include <cstring>
 

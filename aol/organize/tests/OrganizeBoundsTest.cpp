@@ -2,19 +2,22 @@
 // lengths and offsets near the top of 32 bits, and a 4 GiB file. Each read
 // must end, soon, with a well-formed event sequence; the memory these reads
 // hold is checked by OrganizeMemoryTest in the native build.
-#include "aol/OrganizeFile.h"
-
-#include "GrammarSink.h"
-#include "HostileFiles.h"
+#include "aol/organize/FavoritePlaces.h"
+#include "aol/organize/MemorySource.h"
+#include "aol/organize/ProfileCheck.h"
+#include "aol/organize/tests/GrammarSink.h"
+#include "aol/organize/tests/HostileFiles.h"
 #include "tests/builder/OrganizeBuilder.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
-using namespace organize;
+using namespace builder;
+using namespace hostile;
 
 namespace {
 
@@ -34,23 +37,34 @@ class OrganizeBoundsTest : public ::testing::Test {
 protected:
   TempFolder temp;
 
-  std::string save(const std::string& bytes) {
-    temp.write("profile", bytes);
-    return temp / "profile";
+  // A walk of the file at `path`, or of bytes in memory.
+  static Walked walkFile(const std::string& path) {
+    return timedWalk([&path](GrammarSink& sink) { readFavoritePlaces(path.c_str(), sink); });
+  }
+  static Walked walkBytes(const std::string& bytes) {
+    return timedWalk([&bytes](GrammarSink& sink) {
+      organize::MemorySource source(bytes.data(), bytes.size());
+      organize::readFavoritePlaces(source, sink);
+    });
   }
 
-  static Walked walk(const std::string& path) {
-    GrammarSink sink;
-    auto start = std::chrono::steady_clock::now();
-    readFavoritePlaces(path.c_str(), sink);
-    std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    return Walked{sink.fault(), sink.advances(), sink.favorites(), sink.folders(), sink.deepest(), elapsed.count()};
-  }
-  Walked walkBytes(const std::string& bytes) { return walk(save(bytes)); }
-
-  static DWORD check(const std::string& path) {
+  static DWORD checkFile(const std::string& path) {
     char name[1024];
     return checkProfileFile(path.c_str(), name, sizeof name);
+  }
+  static DWORD check(const std::string& bytes) {
+    char name[1024];
+    organize::MemorySource source(bytes.data(), bytes.size());
+    return organize::checkProfileFile(source, name, sizeof name);
+  }
+
+private:
+  static Walked timedWalk(const std::function<void(GrammarSink&)>& read) {
+    GrammarSink sink;
+    auto start = std::chrono::steady_clock::now();
+    read(sink);
+    std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    return Walked{sink.fault(), sink.advances(), sink.favorites(), sink.folders(), sink.deepest(), elapsed.count()};
   }
 };
 
@@ -75,9 +89,9 @@ TEST_F(OrganizeBoundsTest, NestingJustWithinTheLimitIsWalkedWhole) {
 }
 
 TEST_F(OrganizeBoundsTest, MillionSiblingsAreWalkedInTime) {
-  std::string path = save(siblingChain(1000000));
-  EXPECT_EQ(check(path), 1000002u);
-  Walked walked = walk(path);
+  std::string bytes = siblingChain(1000000);
+  EXPECT_EQ(check(bytes), 1000002u);
+  Walked walked = walkBytes(bytes);
   EXPECT_EQ(walked.fault, "");
   EXPECT_EQ(walked.advances, 2u + 1000000u);
   EXPECT_LT(walked.seconds, 60.0);
@@ -158,12 +172,12 @@ TEST_F(OrganizeBoundsTest, LengthsNearTheTopOf32Bits) {
   for (std::uint32_t length : {0xFFFFFFFFu, 0xFFFFFFF8u, 0xFFFFFFF7u, 0x80000000u, 0x7FFFFFFFu, MiB + 1}) {
     OrganizeFile index = tree;
     index.setIndexLength(length);
-    EXPECT_EQ(check(save(index.bytes())), 0u) << length;
+    EXPECT_EQ(check(index.bytes()), 0u) << length;
     EXPECT_EQ(walkBytes(index.bytes()).advances, 0u) << length;
 
     OrganizeFile root = tree;
     root.setRecordLength(1, length);
-    EXPECT_EQ(check(save(root.bytes())), 0u) << length;
+    EXPECT_EQ(check(root.bytes()), 0u) << length;
     EXPECT_EQ(walkBytes(root.bytes()).advances, 0u) << length;
 
     OrganizeFile itemLength = tree;
@@ -193,9 +207,9 @@ TEST_F(OrganizeBoundsTest, RecordsOfOneMebibyteAreReadAndLongerOnesBroken) {
 }
 
 TEST_F(OrganizeBoundsTest, IndexIsUsedUpToItsFirst16MiB) {
-  std::string path = save(longestIndex(100));
-  EXPECT_EQ(check(path), (16 * MiB - 8) / 4);
-  Walked walked = walk(path);
+  std::string bytes = longestIndex(100);
+  EXPECT_EQ(check(bytes), (16 * MiB - 8) / 4);
+  Walked walked = walkBytes(bytes);
   EXPECT_EQ(walked.fault, "");
   EXPECT_EQ(walked.favorites, 1u);
 }
@@ -276,8 +290,8 @@ TEST_F(OrganizeBoundsTest, FourGiBSparseFile) {
   std::string path = temp / "sparse";
   writeSparseFile(path, fourGiBProfile(), FourGiB);
   auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(check(path), 11u);
-  Walked walked = walk(path);
+  EXPECT_EQ(checkFile(path), 11u);
+  Walked walked = walkFile(path);
   EXPECT_EQ(walked.fault, "");
   // near, and the URL that ends at 2^31 (all zeros: an empty text); the
   // other two URLs and the item above 2^31 are absent.
@@ -292,7 +306,7 @@ TEST_F(OrganizeBoundsTest, FourGiBFileOfSharedUrlsStopsAtItsBudget) {
   // 1 MiB. The walk reads 8 GiB and 1 MiB at most, then finds the rest absent.
   std::string path = temp / "sparse";
   writeSparseFile(path, {Piece{0, sharedUrl(20000, MiB - 1)}}, FourGiB);
-  Walked walked = walk(path);
+  Walked walked = walkFile(path);
   EXPECT_EQ(walked.fault, "");
   EXPECT_GE(walked.favorites, 8000u);
   EXPECT_LE(walked.favorites, (2 * FourGiB + MiB) / MiB);

@@ -1,4 +1,4 @@
-#include "GrammarSink.h"
+#include "aol/organize/tests/GrammarSink.h"
 
 #include <cstring>
 

@@ -17,6 +17,6 @@
 // file, with the index data starting below 2^31.
 ULONGLONG recordsNamed(const std::string& bytes);
 
-// Runs checkProfileFile and readFavoritePlaces on the file at `path`, which
-// holds `bytes`, and returns what went wrong, or an empty text.
-std::string organizeFileFault(const std::string& path, const std::string& bytes);
+// Runs checkProfileFile and readFavoritePlaces on an organize file of these
+// bytes, and returns what went wrong, or an empty text.
+std::string organizeFileFault(const std::string& bytes);

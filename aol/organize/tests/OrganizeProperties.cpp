@@ -1,7 +1,9 @@
-#include "OrganizeProperties.h"
+#include "aol/organize/tests/OrganizeProperties.h"
 
-#include "GrammarSink.h"
-#include "aol/OrganizeFile.h"
+#include "aol/organize/FavoritePlaces.h"
+#include "aol/organize/MemorySource.h"
+#include "aol/organize/ProfileCheck.h"
+#include "aol/organize/tests/GrammarSink.h"
 #include "support/Errors.h"
 
 #include <vector>
@@ -20,9 +22,10 @@ ULONGLONG field(const std::string& bytes, ULONGLONG offset) {
 
 // checkProfileFile into a buffer of `size` characters followed by guards:
 // the item count and the screen name, or a fault.
-DWORD checkInto(const std::string& path, DWORD size, std::string& screenName, std::string& fault) {
+DWORD checkInto(const std::string& bytes, DWORD size, std::string& screenName, std::string& fault) {
   std::vector<char> buffer(size + GuardSize, Guard);
-  DWORD count = checkProfileFile(path.c_str(), buffer.data(), size);
+  organize::MemorySource source(bytes.data(), bytes.size());
+  DWORD count = organize::checkProfileFile(source, buffer.data(), size);
   for (DWORD i = size; i < size + GuardSize; ++i) {
     if (buffer[i] != Guard) fault = "checkProfileFile wrote past a buffer of " + std::to_string(size);
   }
@@ -36,10 +39,10 @@ DWORD checkInto(const std::string& path, DWORD size, std::string& screenName, st
   return count;
 }
 
-std::string checkFault(const std::string& path, const std::string& bytes) {
+std::string checkFault(const std::string& bytes) {
   std::string fault;
   std::string name;
-  DWORD count = checkInto(path, 1024, name, fault);
+  DWORD count = checkInto(bytes, 1024, name, fault);
   if (!fault.empty()) return fault;
   if (count == 0) return std::string();
   if (bytes.compare(0, 9, std::string("AOLVM100", 9)) != 0) return "a file without the magic is a profile";
@@ -48,15 +51,16 @@ std::string checkFault(const std::string& path, const std::string& bytes) {
            " records the index can name";
   }
   std::string cut;
-  DWORD again = checkInto(path, 4, cut, fault);
+  DWORD again = checkInto(bytes, 4, cut, fault);
   if (!fault.empty()) return fault;
   if (again != count || cut != name.substr(0, 3)) return "a smaller screen-name buffer changed the result";
   return std::string();
 }
 
-std::string walkFault(const std::string& path, const std::string& bytes) {
+std::string walkFault(const std::string& bytes) {
   GrammarSink sink;
-  if (!readFavoritePlaces(path.c_str(), sink)) return "readFavoritePlaces returned false";
+  organize::MemorySource source(bytes.data(), bytes.size());
+  if (!organize::readFavoritePlaces(source, sink)) return "readFavoritePlaces returned false";
   std::string fault = sink.fault();
   if (!fault.empty()) return fault;
   if (sink.advances() > 2 * recordsNamed(bytes)) {
@@ -79,11 +83,11 @@ ULONGLONG recordsNamed(const std::string& bytes) {
   return (length - 8) / 4;
 }
 
-std::string organizeFileFault(const std::string& path, const std::string& bytes) {
+std::string organizeFileFault(const std::string& bytes) {
   try {
-    std::string fault = checkFault(path, bytes);
+    std::string fault = checkFault(bytes);
     if (!fault.empty()) return "checkProfileFile: " + fault;
-    fault = walkFault(path, bytes);
+    fault = walkFault(bytes);
     if (!fault.empty()) return "readFavoritePlaces: " + fault;
     return std::string();
   } catch (const mirrex::BaseError& error) {

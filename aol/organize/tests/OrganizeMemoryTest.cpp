@@ -4,10 +4,12 @@
 // one URL record (1 MiB each), and a few bytes more: the ceiling tested is
 // 20 MiB above what the program held before. The stack grows with the
 // nesting, which is cut at 1024 levels.
-#include "aol/OrganizeFile.h"
-
-#include "GrammarSink.h"
-#include "HostileFiles.h"
+#include "aol/organize/FavoritePlaces.h"
+#include "aol/organize/FileSource.h"
+#include "aol/organize/MemorySource.h"
+#include "aol/organize/ProfileCheck.h"
+#include "aol/organize/tests/GrammarSink.h"
+#include "aol/organize/tests/HostileFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +18,7 @@
 #include <functional>
 #include <string>
 
-using namespace organize;
+using namespace hostile;
 
 namespace {
 
@@ -35,23 +37,18 @@ protected:
     return standin::localMemoryPeak() - before;
   }
 
-  static SIZE_T heldByCheck(const std::string& path) {
-    return heldWhile([&path] {
+  static SIZE_T heldByCheck(organize::ByteSource& source) {
+    return heldWhile([&source] {
       char name[1024];
-      checkProfileFile(path.c_str(), name, sizeof name);
+      organize::checkProfileFile(source, name, sizeof name);
     });
   }
 
-  static SIZE_T heldByWalk(const std::string& path) {
+  static SIZE_T heldByWalk(organize::ByteSource& source) {
     GrammarSink sink;
-    SIZE_T held = heldWhile([&] { readFavoritePlaces(path.c_str(), sink); });
+    SIZE_T held = heldWhile([&] { organize::readFavoritePlaces(source, sink); });
     EXPECT_EQ(sink.fault(), "");
     return held;
-  }
-
-  std::string save(const std::string& bytes) {
-    temp.write("profile", bytes);
-    return temp / "profile";
   }
 };
 
@@ -61,31 +58,35 @@ TEST_F(OrganizeMemoryTest, AccountingSeesTheReadersBuffers) {
   // A favourite of two 1 MiB records below an index of 16 MiB: the walk
   // holds the largest buffers it ever takes, all at once; the check holds
   // the index and a small root.
-  std::string path = save(longestIndex(static_cast<std::uint32_t>(MiB)));
-  SIZE_T check = heldByCheck(path);
+  std::string bytes = longestIndex(static_cast<std::uint32_t>(MiB));
+  organize::MemorySource source(bytes.data(), bytes.size());
+  SIZE_T check = heldByCheck(source);
   EXPECT_GT(check, 16 * MiB);
   EXPECT_LE(check, Ceiling);
-  SIZE_T walk = heldByWalk(path);
+  SIZE_T walk = heldByWalk(source);
   EXPECT_GT(walk, 18 * MiB);
   EXPECT_LE(walk, Ceiling);
 }
 
 TEST_F(OrganizeMemoryTest, DeepNestingHoldsNoItemPerLevel) {
-  std::string path = save(deepNesting(100000));
-  EXPECT_LE(heldByCheck(path), Ceiling);
+  std::string bytes = deepNesting(100000);
+  organize::MemorySource source(bytes.data(), bytes.size());
+  EXPECT_LE(heldByCheck(source), Ceiling);
   // Items are released before their children are walked: what stays is
   // the index of 400 KB and its walked bits.
-  EXPECT_LE(heldByWalk(path), MiB);
+  EXPECT_LE(heldByWalk(source), MiB);
 }
 
 TEST_F(OrganizeMemoryTest, SharedUrlRecordIsHeldOnceAtATime) {
-  std::string path = save(sharedUrl(20000, static_cast<std::uint32_t>(MiB) - 1));
-  EXPECT_LE(heldByWalk(path), 2 * MiB);
+  std::string bytes = sharedUrl(20000, static_cast<std::uint32_t>(MiB) - 1);
+  organize::MemorySource source(bytes.data(), bytes.size());
+  EXPECT_LE(heldByWalk(source), 2 * MiB);
 }
 
 TEST_F(OrganizeMemoryTest, FourGiBFileStaysUnderTheCeiling) {
   std::string path = temp / "sparse";
   writeSparseFile(path, {Piece{0, longestIndex(static_cast<std::uint32_t>(MiB))}}, 4ull * 1024 * MiB);
-  EXPECT_LE(heldByCheck(path), Ceiling);
-  EXPECT_LE(heldByWalk(path), Ceiling);
+  organize::FileSource file(path.c_str());
+  EXPECT_LE(heldByCheck(file), Ceiling);
+  EXPECT_LE(heldByWalk(file), Ceiling);
 }

@@ -1,25 +1,24 @@
-// Walking the "Favorite Places" tree of an organize file into a sink.
-//
 // The items form sibling chains: record 1 (the root) is at depth 0, the
 // top-level folders at depth 1. Only what lies below a top-level favourites
 // folder (kind byte 0xC8, or the title "Favorite Places") is reported, and
 // that folder's own level is not: its contents land directly in the sink's
 // destination.
-#include "aol/OrganizeFile.h"
-#include "aol/OrganizeFormat.h"
-#include "aol/ProfileFile.h"
+#include "aol/organize/FavoritePlaces.h"
+
+#include "aol/organize/FileSource.h"
+#include "aol/organize/Format.h"
+#include "aol/organize/RecordReader.h"
 
 #include <cstring>
 
-using namespace organize;
-
+namespace organize {
 namespace {
 
 // Far deeper than any path that fits in MAX_PATH characters.
 const DWORD MaxDepth = 1024;
 
 struct Walk {
-  ProfileFile& file;
+  RecordReader& file;
   const BYTE* index;
   DWORD indexLength;
   BYTE* walked;  // one bit per record number: each record is walked once
@@ -27,22 +26,22 @@ struct Walk {
 
   // The record's data when it is a record of the index not walked before;
   // marks it walked.
-  Block takeRecord(DWORD number, DWORD& length, bool signature) {
-    if (number == 0 || number > indexCapacity(indexLength)) return Block();
+  LocalBlock takeRecord(DWORD number, DWORD& length, bool signature) {
+    if (number == 0 || number > indexCapacity(indexLength)) return LocalBlock();
     BYTE& bits = walked[number / 8];
     BYTE bit = static_cast<BYTE>(1u << (number % 8));
-    if (bits & bit) return Block();
+    if (bits & bit) return LocalBlock();
     bits |= bit;
     return file.readRecord(indexEntry(index, indexLength, number), MaxRecordLength, signature, length);
   }
 
   void reportFavorite(const Item& item) {
     DWORD urlLength = 0;
-    Block url = file.readRecord(indexEntry(index, indexLength, item.urlRecord), MaxRecordLength, false, urlLength);
-    if (!url.empty()) {
+    LocalBlock url = file.readRecord(indexEntry(index, indexLength, item.urlRecord), MaxRecordLength, false, urlLength);
+    if (url) {
       sink.beginFavorite();
       sink.setTitle(item.title);
-      sink.setUrl(reinterpret_cast<const char*>(url.bytes()));
+      sink.setUrl(reinterpret_cast<const char*>(url.get()));
       sink.endFavorite();
     }
     sink.advance();
@@ -63,9 +62,9 @@ void Walk::walkItems(DWORD firstRecord, DWORD depth) {
   if (depth > MaxDepth) return;
   for (DWORD number = firstRecord; number != 0;) {
     DWORD length = 0;
-    Block data = takeRecord(number, length, true);
-    if (data.empty() || length < MinItemLength) return;
-    Item item = decodeItem(data.bytes(), length);
+    LocalBlock data = takeRecord(number, length, true);
+    if (!data || length < MinItemLength) return;
+    Item item = decodeItem(data.get(), length);
     sink.advance();
     if (item.urlRecord != 0 && depth >= 2) reportFavorite(item);
 
@@ -79,7 +78,7 @@ void Walk::walkItems(DWORD firstRecord, DWORD depth) {
     }
     number = item.nextSibling;
     DWORD firstChild = item.firstChild;
-    data = Block();
+    data.reset();
     if (descends) walkItems(firstChild, depth + 1);
     if (opensFolder) {
       sink.leaveFolder();
@@ -90,18 +89,25 @@ void Walk::walkItems(DWORD firstRecord, DWORD depth) {
 
 }  // namespace
 
-bool readFavoritePlaces(const char* path, FavoritesSink& sink) {
-  ProfileFile file(path);
+bool readFavoritePlaces(ByteSource& source, FavoritesSink& sink) {
+  RecordReader file(source);
   BYTE field[4];
   if (!file.read(IndexOffsetField, field, sizeof field)) return true;
   DWORD indexLength = 0;
-  Block index = file.readIndex(le32(field), false, indexLength);
-  if (index.empty()) return true;
+  LocalBlock index = file.readIndex(le32(field), false, indexLength);
+  if (!index) return true;
 
   DWORD walkedSize = indexCapacity(indexLength) / 8 + 1;
-  Block walked(walkedSize);
-  std::memset(walked.bytes(), 0, walkedSize);
-  Walk walk{file, index.bytes(), indexLength, walked.bytes(), sink};
+  LocalBlock walked = allocateLocalBlock(walkedSize);
+  std::memset(walked.get(), 0, walkedSize);
+  Walk walk{file, index.get(), indexLength, walked.get(), sink};
   walk.walkItems(RootRecord, 0);
   return true;
+}
+
+}  // namespace organize
+
+bool readFavoritePlaces(const char* path, FavoritesSink& sink) {
+  organize::FileSource file(path);
+  return organize::readFavoritePlaces(file, sink);
 }

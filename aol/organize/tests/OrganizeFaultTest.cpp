@@ -1,9 +1,9 @@
 // Failures of the system while an organize file is read, provoked through
 // the stand-in: each is thrown with the failing routine's name and code, and
 // leaves no handle open and no heap block behind.
-#include "aol/OrganizeFile.h"
+#include "aol/organize/FavoritePlaces.h"
 
-#include "GrammarSink.h"
+#include "aol/organize/tests/GrammarSink.h"
 #include "support/Errors.h"
 #include "tests/builder/OrganizeBuilder.h"
 #include "tests/support/TempFolder.h"
@@ -14,7 +14,7 @@
 #include <new>
 #include <string>
 
-using namespace organize;
+using namespace builder;
 
 namespace {
 
