@@ -5,6 +5,8 @@
 // removes what it did not write.
 #pragma once
 
+#include "tests/support/TestRegistry.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -44,18 +46,17 @@ protected:
   void TearDown() override {
     if (!owned_) return;
     for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-      for (const char* key : WrittenKeys) RegDeleteTreeA(root, key);
+      for (const char* key : WrittenKeys) deleteTestTree(root, key);
     }
   }
 
   // Stores `bytes` exactly as given (a text's NUL included only if there).
   static void setValue(HKEY root, int row, DWORD type, const std::string& bytes) {
     HKEY key = nullptr;
-    LONG code = RegCreateKeyExA(root, InstallKeyRows[row - 1].subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                KEY_SET_VALUE, nullptr, &key, nullptr);
+    LONG code = createTestKey(root, InstallKeyRows[row - 1].subKey, &key);
     ASSERT_EQ(code, ERROR_SUCCESS) << "RegCreateKeyEx row " << row;
-    code = RegSetValueExA(key, InstallKeyRows[row - 1].valueName, 0, type,
-                          reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+    code = setTestValue(key, InstallKeyRows[row - 1].valueName, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                        static_cast<DWORD>(bytes.size()));
     RegCloseKey(key);
     ASSERT_EQ(code, ERROR_SUCCESS) << "RegSetValueEx row " << row;
   }
@@ -68,7 +69,7 @@ protected:
   static void removeValue(HKEY root, int row) {
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExA(root, InstallKeyRows[row - 1].subKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
-    LONG code = RegDeleteValueA(key, InstallKeyRows[row - 1].valueName);
+    LONG code = deleteTestValue(key, InstallKeyRows[row - 1].valueName);
     RegCloseKey(key);
     ASSERT_EQ(code, ERROR_SUCCESS) << "RegDeleteValue row " << row;
   }

@@ -1,5 +1,4 @@
 // Files, directories and directory search over POSIX calls.
-#include "Faults.h"
 #include "Handles.h"
 
 #include <algorithm>
@@ -32,7 +31,6 @@ bool exists(const std::string& path) {
 
 HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES, DWORD disposition,
                    DWORD, HANDLE) {
-  if (faultDue(Call::CreateFile)) return fail(faultError(), INVALID_HANDLE_VALUE);
   if (name == nullptr || name[0] == '\0') return fail(ERROR_PATH_NOT_FOUND, INVALID_HANDLE_VALUE);
   if (!validName(name)) return INVALID_HANDLE_VALUE;
   std::string path = hostPath(name);
@@ -79,7 +77,6 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIB
 
 BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD read, LPOVERLAPPED) {
   if (read != nullptr) *read = 0;
-  if (faultDue(Call::ReadFile)) return fail(faultError(), FALSE);
   FileObject* object = findFile(file);
   if (object == nullptr) return fail(ERROR_INVALID_HANDLE, FALSE);
   if (!(object->access & GENERIC_READ)) return fail(ERROR_ACCESS_DENIED, FALSE);
@@ -100,7 +97,6 @@ BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD read, LPOVERLAPPE
 
 BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD count, LPDWORD written, LPOVERLAPPED) {
   if (written != nullptr) *written = 0;
-  if (faultDue(Call::WriteFile)) return fail(faultError(), FALSE);
   FileObject* object = findFile(file);
   if (object == nullptr) return fail(ERROR_INVALID_HANDLE, FALSE);
   if (!(object->access & GENERIC_WRITE)) return fail(ERROR_ACCESS_DENIED, FALSE);
@@ -119,7 +115,6 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD count, LPDWORD written, LPOVER
 }
 
 DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD method) {
-  if (faultDue(Call::SetFilePointer)) return fail(faultError(), INVALID_SET_FILE_POINTER);
   FileObject* object = findFile(file);
   if (object == nullptr) return fail(ERROR_INVALID_HANDLE, INVALID_SET_FILE_POINTER);
   // Without a high part the distance is a signed 32-bit value.
@@ -156,9 +151,6 @@ BOOL CloseHandle(HANDLE object) {
   if (file == nullptr) return fail(ERROR_INVALID_HANDLE, FALSE);
   close(file->descriptor);
   removeHandle(object);
-  // An injected fault reports failure after the handle is gone, as a close
-  // that failed to flush does on Windows.
-  if (faultDue(Call::CloseHandle)) return fail(faultError(), FALSE);
   return TRUE;
 }
 
@@ -175,7 +167,6 @@ BOOL DeleteFileA(LPCSTR name) {
 }
 
 BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES) {
-  if (faultDue(Call::CreateDirectory)) return fail(faultError(), FALSE);
   if (!validName(path)) return FALSE;
   std::string host = hostPath(path);
   if (mkdir(host.c_str(), 0777) != 0) {
@@ -220,7 +211,6 @@ bool matches(const std::string& mask, const std::string& name) {
 }  // namespace
 
 HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
-  if (faultDue(Call::FindFirstFile)) return fail(faultError(), INVALID_HANDLE_VALUE);
   std::string host = hostPath(pattern);
   std::string::size_type slash = host.find_last_of('/');
   std::string directory = slash == std::string::npos ? "." : slash == 0 ? "/" : host.substr(0, slash);
@@ -257,7 +247,6 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
 }
 
 BOOL FindNextFileA(HANDLE handle, LPWIN32_FIND_DATAA data) {
-  if (faultDue(Call::FindNextFile)) return fail(faultError(), FALSE);
   SearchObject* search = findSearch(handle);
   if (search == nullptr) return fail(ERROR_INVALID_HANDLE, FALSE);
   if (search->next >= search->entries.size()) return fail(ERROR_NO_MORE_FILES, FALSE);
@@ -268,7 +257,6 @@ BOOL FindNextFileA(HANDLE handle, LPWIN32_FIND_DATAA data) {
 BOOL FindClose(HANDLE handle) {
   if (findSearch(handle) == nullptr) return fail(ERROR_INVALID_HANDLE, FALSE);
   removeHandle(handle);
-  if (faultDue(Call::FindClose)) return fail(faultError(), FALSE);
   return TRUE;
 }
 

@@ -57,11 +57,6 @@ bool removeHandle(HANDLE handle) {
   return table.erase(handle) == 1;
 }
 
-std::size_t openHandleCount() {
-  std::lock_guard<std::mutex> guard(tableLock);
-  return table.size() + openRegistryKeyCount();
-}
-
 bool sharingConflict(dev_t device, ino_t inode, DWORD access, DWORD shareMode) {
   std::lock_guard<std::mutex> guard(tableLock);
   for (const auto& entry : table) {

@@ -30,8 +30,6 @@ HANDLE addSearch(SearchObject&& search);
 FileObject* findFile(HANDLE handle);
 SearchObject* findSearch(HANDLE handle);
 bool removeHandle(HANDLE handle);
-// The registry keys open in this process (Registry.cpp).
-std::size_t openRegistryKeyCount();
 // True when another open handle of the same file forbids this access.
 bool sharingConflict(dev_t device, ino_t inode, DWORD access, DWORD shareMode);
 

@@ -1,5 +1,4 @@
 // Last-error codes, system error texts and the string routines.
-#include "Faults.h"
 #include "Handles.h"
 
 #include <cstdio>

@@ -1,13 +1,17 @@
-// POSIX stand-in for the part of the Win32 API that the core (support/,
-// aol/, favorites/) uses, so that the core and its tests build natively and
-// run under the sanitizers. It imitates Windows as Wine does, as far as the
-// core needs and no further: ANSI calls, backslash paths mapped to '/',
-// Win32 error codes, share modes between handles of this process.
+// The part of the Win32 API that the core (support/, aol/, favorites/) uses,
+// over POSIX, so that the core builds natively: for its tests under the
+// sanitizers and for native programs. It imitates Windows as Wine does, as
+// far as the core needs and no further: ANSI calls, backslash paths mapped
+// to '/', Win32 error codes, share modes between handles of this process.
+// The calls have C linkage, as the system's have: the tests' stand-in
+// (tests/standin) wraps them by name at link time.
 #pragma once
 
 #include <cstdarg>
 #include <cstddef>
 #include <cstdint>
+
+extern "C" {
 
 #define WINAPI
 #define CALLBACK
@@ -171,7 +175,7 @@ HLOCAL LocalFree(HLOCAL memory);
 // Time.
 void GetSystemTimeAsFileTime(LPFILETIME time);
 
-// Registry: an in-memory registry of this process, empty at start.
+// Registry: natively there is none, and every key is missing.
 #define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)0x80000000u)
 #define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)0x80000001u)
 #define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)0x80000002u)
@@ -188,18 +192,10 @@ void GetSystemTimeAsFileTime(LPFILETIME time);
 #define REG_EXPAND_SZ 2u
 #define REG_BINARY 3u
 #define REG_DWORD 4u
-#define REG_OPTION_NON_VOLATILE 0u
 LSTATUS RegOpenKeyExA(HKEY root, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result);
 LSTATUS RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
                          LPDWORD dataSize);
 LSTATUS RegCloseKey(HKEY key);
-LSTATUS RegCreateKeyExA(HKEY root, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options,
-                        REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result,
-                        LPDWORD disposition);
-LSTATUS RegSetValueExA(HKEY key, LPCSTR valueName, DWORD reserved, DWORD type, const BYTE* data,
-                       DWORD dataSize);
-LSTATUS RegDeleteValueA(HKEY key, LPCSTR valueName);
-LSTATUS RegDeleteTreeA(HKEY root, LPCSTR subKey);
 
 // Message boxes: the buttons that profile discovery asks for and the answers
 // it tells apart. The boxes themselves are shown by the program's
@@ -212,8 +208,8 @@ LSTATUS RegDeleteTreeA(HKEY root, LPCSTR subKey);
 #define IDRETRY 4
 #define IDIGNORE 5
 
-// Window messages: only the progress-bar messages that the core sends. A
-// "window" is a progress bar made by standin::createProgressBar().
+// Window messages: only the progress-bar messages that the core sends.
+// There are no windows: every message is answered with 0.
 #define WM_USER 0x400u
 #define PBM_SETRANGE (WM_USER + 1)
 #define PBM_SETPOS (WM_USER + 2)
@@ -228,3 +224,5 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 #define LOWORD(l) ((WORD)(((ULONG_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((ULONG_PTR)(l)) >> 16) & 0xffff))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)(((WORD)(ULONG_PTR)(l)) | ((DWORD)((WORD)(ULONG_PTR)(h))) << 16))
+
+}  // extern "C"

@@ -1,5 +1,7 @@
-// Test controls of the POSIX stand-in: fault injection, open handles, local
-// memory and progress bars.
+// Test controls of the POSIX platform layer: fault injection, open handles,
+// local memory and progress bars. The test stand-in (tests/standin) wraps
+// the layer's calls at link time (ld --wrap) in every test program of the
+// native build; the product's libraries hold none of this.
 // Only tests include this header; the core sees nothing but <windows.h>.
 #pragma once
 
@@ -7,7 +9,7 @@
 
 namespace standin {
 
-// The stand-in calls whose failure a test can provoke.
+// The calls whose failure a test can provoke.
 enum class Call {
   CreateFile,
   ReadFile,

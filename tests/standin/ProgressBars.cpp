@@ -1,5 +1,6 @@
-// Progress bars answering the PBM_ messages, for the writer's progress steps.
-#include "standin.h"
+// Progress bars answering the PBM_ messages, for the writer's progress
+// steps; a message to any other window goes on to the platform layer.
+#include "Faults.h"
 
 #include <map>
 #include <mutex>
@@ -40,10 +41,13 @@ void destroyProgressBar(HWND bar) {
 
 }  // namespace standin
 
-LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  std::lock_guard<std::mutex> guard(barsLock);
+extern "C" LRESULT __wrap_SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  std::unique_lock<std::mutex> guard(barsLock);
   auto it = bars.find(window);
-  if (it == bars.end()) return 0;
+  if (it == bars.end()) {
+    guard.unlock();
+    return __real_SendMessageA(window, message, wParam, lParam);
+  }
   ProgressBar& bar = it->second;
   int previous = bar.position;
   switch (message) {
