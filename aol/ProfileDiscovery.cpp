@@ -3,6 +3,7 @@
 #include "aol/organize/ProfileCheck.h"
 #include "favorites/Texts.h"
 #include "support/Errors.h"
+#include "support/LocalMemory.h"
 #include "support/Messages.h"
 
 #include <cstring>
@@ -92,17 +93,13 @@ Check checkFile(const char* path, char* screenName, DWORD& itemCount) {
 // Appends a row; throws mirrex::Win32Error "LocalAlloc" rather than keep a
 // row without its texts.
 void addProfile(ProfileTable& table, const char* path, const char* screenName, DWORD itemCount) {
-  char* profilePath = duplicateString(path);
-  char* name = duplicateString(screenName);
-  if (profilePath == nullptr || name == nullptr) {
-    LocalFree(profilePath);
-    LocalFree(name);
-    throw mirrex::Win32Error("LocalAlloc", ERROR_NOT_ENOUGH_MEMORY);
-  }
+  LocalText profilePath(duplicateString(path));
+  LocalText name(duplicateString(screenName));
+  if (!profilePath || !name) throw mirrex::Win32Error("LocalAlloc", ERROR_NOT_ENOUGH_MEMORY);
   ProfileEntry& entry = table.entries[table.profileCount++];
   entry.selected = false;
-  entry.screenName = name;
-  entry.profilePath = profilePath;
+  entry.screenName = name.release();
+  entry.profilePath = profilePath.release();
   entry.itemCount = itemCount;
 }
 

@@ -1,6 +1,5 @@
 #include "app/FavoritesFolder.h"
 
-#include "app/ProcessState.h"
 #include "support/Errors.h"
 
 #include <windows.h>
@@ -8,22 +7,22 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-FavoritesFolder::FavoritesFolder() {
-  HRESULT result = SHGetSpecialFolderLocation(nullptr, CSIDL_FAVORITES, &favoritesLocation);
+FavoritesFolder::FavoritesFolder(LPITEMIDLIST& location, char (&path)[MAX_PATH]) : location_(location) {
+  HRESULT result = SHGetSpecialFolderLocation(nullptr, CSIDL_FAVORITES, &location_);
   if (FAILED(result)) {
-    favoritesLocation = nullptr;
+    location_ = nullptr;
     throw mirrex::Win32Error("SHGetSpecialFolderLocation", static_cast<DWORD>(result));
   }
-  if (!SHGetPathFromIDListA(favoritesLocation, favoritesPath)) {
+  if (!SHGetPathFromIDListA(location_, path)) {
     // The call sets no error code: the folder has no file-system path.
-    favoritesPath[0] = '\0';
-    CoTaskMemFree(favoritesLocation);
-    favoritesLocation = nullptr;
+    path[0] = '\0';
+    CoTaskMemFree(location_);
+    location_ = nullptr;
     throw mirrex::Win32Error("SHGetPathFromIDList", ERROR_PATH_NOT_FOUND);
   }
 }
 
 FavoritesFolder::~FavoritesFolder() {
-  CoTaskMemFree(favoritesLocation);
-  favoritesLocation = nullptr;
+  CoTaskMemFree(location_);
+  location_ = nullptr;
 }

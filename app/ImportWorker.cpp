@@ -61,6 +61,6 @@ DWORD WINAPI ImportWorker(LPVOID parameter) {
   return 0;
 }
 
-void endImportWithWizard() {
+void exitIfImportRunning() {
   if (readingProfiles) ExitProcess(0);
 }

@@ -20,4 +20,4 @@ DWORD WINAPI ImportWorker(LPVOID page);
 // table, ends the process at once with exit code 0, leaving what the worker
 // has written, so that WinMain never releases the table under it. Returns
 // when there is no worker or it has done with the table.
-void endImportWithWizard();
+void exitIfImportRunning();

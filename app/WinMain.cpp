@@ -31,7 +31,7 @@ void runPass(const char* commandLine) {
   retryRequested = false;
   try {
     ComApartment com;
-    FavoritesFolder favorites;
+    FavoritesFolder favorites(favoritesLocation, favoritesPath);
     chooseAolDirectory(commandLine);
     runImportWizard();
   } catch (const mirrex::BaseError& error) {

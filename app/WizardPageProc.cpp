@@ -7,9 +7,10 @@
 #include "app/ImportWorker.h"
 #include "app/ProcessState.h"
 #include "app/ProfileSelection.h"
-#include "app/RelativePath.h"
 #include "app/Resources.h"
+#include "favorites/Paths.h"
 #include "support/Errors.h"
+#include "support/LocalMemory.h"
 #include "support/Messages.h"
 
 #include <windows.h>
@@ -115,12 +116,10 @@ void listProfiles(HWND page) {
 // lack of memory.
 void recordSelection(HWND page) {
   int rows = profileTable.profileCount;
-  int* lines = static_cast<int*>(LocalAlloc(LMEM_FIXED, sizeof(int) * rows));
-  if (lines == nullptr) throw mirrex::Win32Error("LocalAlloc", ERROR_NOT_ENOUGH_MEMORY);
+  LocalPointer<int> lines = allocateLocal<int>(static_cast<SIZE_T>(rows));
   LRESULT count =
-      SendMessageA(GetDlgItem(page, IDC_PROFILE_LIST), LB_GETSELITEMS, rows, reinterpret_cast<LPARAM>(lines));
-  selectListedProfiles(profileTable, lines, static_cast<int>(count));
-  LocalFree(lines);
+      SendMessageA(GetDlgItem(page, IDC_PROFILE_LIST), LB_GETSELITEMS, rows, reinterpret_cast<LPARAM>(lines.get()));
+  selectListedProfiles(profileTable, lines.get(), static_cast<int>(count));
 }
 
 // Leaving the directory page, by Next or Back: discovery in the directory
@@ -196,7 +195,7 @@ INT_PTR notify(HWND page, int pageId, const NMHDR& notification) {
     case PSN_WIZFINISH:  // the sheet closes
       return answer(page, 0);
     case PSN_RESET:  // the sheet closes by Cancel or its close box
-      endImportWithWizard();
+      exitIfImportRunning();
       return FALSE;
     default:
       return FALSE;
