@@ -1,8 +1,8 @@
 // The resources of the built Placemove.exe: the messages, the version, the
-// pictures (exactly what app/art draws), the manifest, and the five wizard
+// pictures (exactly what tools/art draws), the manifest, and the five wizard
 // pages with their controls.
 #include "app/Resources.h"
-#include "app/art/Pictures.h"
+#include "tools/art/Pictures.h"
 #include "tests/gui/Program.h"
 
 #include <windows.h>
@@ -103,7 +103,7 @@ TEST_F(ResourcesTest, BannerIsTheDrawnPictureOf167By86In256Colours) {
   EXPECT_EQ(get16(banner, 14), 8u) << "bits per pixel";
   EXPECT_EQ(get32(banner, 32), 256u) << "colours used";
   // The resource is the .bmp file without its 14-byte file header.
-  EXPECT_TRUE(banner == drawn.substr(14)) << "Placemove.exe does not carry what app/art draws: run DrawArt";
+  EXPECT_TRUE(banner == drawn.substr(14)) << "Placemove.exe does not carry what tools/art draws: run DrawArt";
 }
 
 TEST_F(ResourcesTest, IconIsTheDrawnFolderAt32And16PixelsIn16Colours) {
@@ -120,7 +120,7 @@ TEST_F(ResourcesTest, IconIsTheDrawnFolderAt32And16PixelsIn16Colours) {
     std::string bits = resource(MAKEINTRESOURCEA(3) /* RT_ICON */, get16(group, entry + 12));
     std::size_t drawnEntry = 6 + 16 * image;  // ICONDIRENTRY of the .ico file
     EXPECT_TRUE(bits == drawn.substr(get32(drawn, drawnEntry + 12), get32(drawn, drawnEntry + 8)))
-        << "the " << size << "-pixel image is not what app/art draws: run DrawArt";
+        << "the " << size << "-pixel image is not what tools/art draws: run DrawArt";
   }
 }
 

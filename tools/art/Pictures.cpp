@@ -1,7 +1,7 @@
-#include "app/art/Pictures.h"
+#include "tools/art/Pictures.h"
 
-#include "app/art/Canvas.h"
-#include "app/art/ImageFiles.h"
+#include "tools/art/Canvas.h"
+#include "tools/art/ImageFiles.h"
 
 #include <utility>
 #include <vector>

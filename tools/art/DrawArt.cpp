@@ -1,9 +1,10 @@
 // Draws the program's pictures into the current folder: banner.bmp and
-// placemove.ico, which Placemove.rc takes in. Run it in app/art after
-// changing a picture, e.g. from the Windows build:
-//   cd app/art && ../../scripts/wine-exec <build>/windows/app/art/DrawArt.exe
+// placemove.ico, which app/Placemove.rc takes in. Run it in app/ after
+// changing a picture (see the README):
+//   cmake --build build/windows --target DrawArt
+//   cd app && ../scripts/wine-exec ../build/windows/tools/art/DrawArt.exe
 // ResourcesTest checks that Placemove.exe carries exactly what it draws.
-#include "app/art/Pictures.h"
+#include "tools/art/Pictures.h"
 
 #include <fstream>
 #include <iostream>

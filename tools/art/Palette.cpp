@@ -1,4 +1,4 @@
-#include "app/art/Palette.h"
+#include "tools/art/Palette.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Colour tables for pictures of 256 and 16 colours.
 #pragma once
 
-#include "app/art/Canvas.h"
+#include "tools/art/Canvas.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // The file formats in which the resource compiler takes pictures.
 #pragma once
 
-#include "app/art/Canvas.h"
+#include "tools/art/Canvas.h"
 
 #include <string>
 #include <vector>

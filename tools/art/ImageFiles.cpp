@@ -1,6 +1,6 @@
-#include "app/art/ImageFiles.h"
+#include "tools/art/ImageFiles.h"
 
-#include "app/art/Palette.h"
+#include "tools/art/Palette.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "app/art/Canvas.h"
+#include "tools/art/Canvas.h"
 
 #include <cstdint>
 #include <utility>
