@@ -1,4 +1,4 @@
-#include "Errors.h"
+#include "support/Errors.h"
 
 #include <cstdarg>
 #include <new>

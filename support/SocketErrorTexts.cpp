@@ -1,5 +1,5 @@
 // The texts of Winsock error codes.
-#include "Errors.h"
+#include "support/Errors.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // stand-in: they leave the locator as exceptions, with the key closed.
 #include "aol/AolLocator.h"
 
-#include "InstallKeysTest.h"
+#include "aol/tests/InstallKeysTest.h"
 #include "support/Errors.h"
 
 #include <gtest/gtest.h>

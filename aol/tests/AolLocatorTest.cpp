@@ -1,6 +1,6 @@
 #include "aol/AolLocator.h"
 
-#include "InstallKeysTest.h"
+#include "aol/tests/InstallKeysTest.h"
 #include "aol/RegistryKey.h"
 
 #include <gtest/gtest.h>

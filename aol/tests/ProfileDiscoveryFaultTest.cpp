@@ -1,6 +1,6 @@
 // Failures of the directory search and of memory, provoked through the
 // stand-in: they leave discovery as exceptions, with the search closed.
-#include "ProfileDiscoveryTest.h"
+#include "aol/tests/ProfileDiscoveryTest.h"
 
 #include <standin.h>
 

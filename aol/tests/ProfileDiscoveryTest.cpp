@@ -1,4 +1,4 @@
-#include "ProfileDiscoveryTest.h"
+#include "aol/tests/ProfileDiscoveryTest.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 // leaves the writer.
 #include "favorites/FavoritesFolderWriter.h"
 
-#include "FileErrors.h"
+#include "favorites/tests/FileErrors.h"
 #include "standin.h"
 #include "tests/support/TempFolder.h"
 

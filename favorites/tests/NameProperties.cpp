@@ -1,4 +1,4 @@
-#include "NameProperties.h"
+#include "favorites/tests/NameProperties.h"
 
 #include "favorites/Names.h"
 

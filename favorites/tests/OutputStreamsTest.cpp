@@ -1,6 +1,6 @@
 #include "favorites/OutputStreams.h"
 
-#include "FileErrors.h"
+#include "favorites/tests/FileErrors.h"
 #include "support/Errors.h"
 #include "tests/support/TempFolder.h"
 

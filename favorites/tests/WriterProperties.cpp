@@ -1,6 +1,6 @@
-#include "WriterProperties.h"
+#include "favorites/tests/WriterProperties.h"
 
-#include "NameProperties.h"
+#include "favorites/tests/NameProperties.h"
 #include "aol/organize/FavoritePlaces.h"
 #include "aol/organize/MemorySource.h"
 #include "aol/organize/tests/GrammarSink.h"
