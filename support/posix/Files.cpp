@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace standin;
+using namespace posix;
 
 namespace {
 

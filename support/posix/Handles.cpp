@@ -6,7 +6,7 @@
 #include <mutex>
 #include <sys/stat.h>
 
-namespace standin {
+namespace posix {
 namespace {
 
 struct Object {
@@ -118,4 +118,4 @@ DWORD errorFromErrno(int error, const std::string& path) {
   }
 }
 
-}  // namespace standin
+}  // namespace posix

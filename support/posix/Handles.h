@@ -1,4 +1,4 @@
-// Kernel objects of the stand-in: open files and directory searches, kept in
+// Kernel objects of the POSIX layer: open files and directory searches, kept in
 // a table so that a handle that was never opened, or already closed, is told
 // apart from a live one as Windows does (ERROR_INVALID_HANDLE).
 #pragma once
@@ -9,7 +9,7 @@
 #include <sys/types.h>
 #include <vector>
 
-namespace standin {
+namespace posix {
 
 struct FileObject {
   int descriptor;
@@ -47,4 +47,4 @@ T fail(DWORD error, T result) {
   return result;
 }
 
-}  // namespace standin
+}  // namespace posix

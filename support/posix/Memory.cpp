@@ -7,7 +7,7 @@
 HLOCAL LocalAlloc(UINT flags, SIZE_T bytes) {
   SIZE_T size = bytes == 0 ? 1 : bytes;
   void* memory = (flags & LMEM_ZEROINIT) ? std::calloc(1, size) : std::malloc(size);
-  if (memory == nullptr) return standin::fail(ERROR_NOT_ENOUGH_MEMORY, HLOCAL{nullptr});
+  if (memory == nullptr) return posix::fail(ERROR_NOT_ENOUGH_MEMORY, HLOCAL{nullptr});
   return memory;
 }
 

@@ -54,17 +54,17 @@ DWORD GetLastError() { return lastError; }
 void SetLastError(DWORD code) { lastError = code; }
 
 // System texts only; a module's message table is never found, since the
-// stand-in's programs carry none. Inserts are never expanded.
+// native programs carry none. Inserts are never expanded.
 DWORD FormatMessageA(DWORD flags, LPCVOID, DWORD messageId, DWORD, LPSTR buffer, DWORD size, va_list*) {
-  if (!(flags & FORMAT_MESSAGE_FROM_SYSTEM)) return standin::fail(ErrorResourceTypeNotFound, DWORD{0});
+  if (!(flags & FORMAT_MESSAGE_FROM_SYSTEM)) return posix::fail(ErrorResourceTypeNotFound, DWORD{0});
   for (const SystemText& entry : systemTexts) {
     if (entry.code != messageId) continue;
     DWORD length = static_cast<DWORD>(std::strlen(entry.text));
-    if (length + 1 > size) return standin::fail(ErrorInsufficientBuffer, DWORD{0});
+    if (length + 1 > size) return posix::fail(ErrorInsufficientBuffer, DWORD{0});
     std::memcpy(buffer, entry.text, length + 1);
     return length;
   }
-  return standin::fail(static_cast<DWORD>(ERROR_MR_MID_NOT_FOUND), DWORD{0});
+  return posix::fail(static_cast<DWORD>(ERROR_MR_MID_NOT_FOUND), DWORD{0});
 }
 
 // Like the system's, the output is cut at 1024 characters.

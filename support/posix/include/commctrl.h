@@ -1,4 +1,4 @@
-// The common controls' header. The stand-in declares the progress-bar
+// The common controls' header. The POSIX layer declares the progress-bar
 // messages that the core sends in <windows.h>, beside SendMessageA.
 #pragma once
 
