@@ -21,12 +21,14 @@ const char* const Header[] = {
 BookmarksFileWriter::BookmarksFileWriter(OutputStream& out, const CodePage& codePage, LONGLONG addDate)
     : file_(out),
       codePage_(codePage),
-      addDate_(addDate),
+      addDate_(),
       aolList_(nullptr),
       started_(false),
       depth_(0),
       favoriteOpen_(false),
-      titleSize_(0) {}
+      titleSize_(0) {
+  formatNumber(addDate, addDate_);
+}
 
 void BookmarksFileWriter::openTopFolder(const char* title, const CodePage& titleCodePage) {
   startFile();
@@ -76,7 +78,7 @@ void BookmarksFileWriter::setUrl(const char* url) {
   file_.write("<DT><A HREF=\"");
   file_.writeText(url, codePage_, TextField::Url);
   file_.write("\" ADD_DATE=\"");
-  file_.writeNumber(addDate_);
+  file_.write(addDate_);
   file_.write("\">");
   file_.writeText(titleText(), codePage_, TextField::Title);
   file_.write("</A>");
@@ -116,7 +118,7 @@ void BookmarksFileWriter::startFile() {
 void BookmarksFileWriter::openFolder(const char* title, const CodePage& codePage) {
   file_.writeIndent(depth_ + 1);
   file_.write("<DT><H3 ADD_DATE=\"");
-  file_.writeNumber(addDate_);
+  file_.write(addDate_);
   file_.write("\">");
   file_.writeText(title, codePage, TextField::Title);
   file_.write("</H3>");

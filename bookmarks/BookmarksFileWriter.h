@@ -88,7 +88,8 @@ private:
 
   MarkupOutput file_;
   const CodePage& codePage_;
-  LONGLONG addDate_;
+  // The digits of ADD_DATE.
+  char addDate_[24];
   OutputStream* aolList_;
   bool started_;
   DWORD depth_;

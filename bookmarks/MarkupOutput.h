@@ -10,11 +10,16 @@
 
 // Where a text goes, which decides how its characters are written.
 enum class TextField {
-  Title,    // element content in the bookmarks file
-  Url,      // attribute value in the bookmarks file
-  ListTitle,  // plain text line of the list of AOL-only links
+  Title,      // element content in the bookmarks file
+  Url,        // attribute value in the bookmarks file
+  ListTitle,  // the fields of a line of the list of AOL-only links
   ListUrl,
 };
+
+// The decimal digits of `number` (a '-' first when it is negative) and a
+// terminator in `destination` of at least 21 characters; returns the
+// number of characters before the terminator.
+DWORD formatNumber(LONGLONG number, char* destination);
 
 class MarkupOutput {
 public:
@@ -27,7 +32,6 @@ public:
   void write(const char* text);
   // Four spaces a level.
   void writeIndent(DWORD levels);
-  void writeNumber(LONGLONG number);
   // `text` in `codePage`, written as UTF-8. In the bookmarks file '&', '<',
   // '>' and '"' become entities; control characters are written as
   // writeControl says, so that no text can end a line, a field or an element.
@@ -41,6 +45,8 @@ private:
   static constexpr DWORD LongestCharacter = 8;
 
   void writeControl(BYTE control, TextField field);
+  void writeBytes(const char* bytes, DWORD size);
+  // The caller made room.
   void put(char c) { chunk_[count_++] = c; }
   void makeRoom(DWORD size) {
     if (count_ + size > Capacity) handOver();
