@@ -220,13 +220,6 @@ TEST(BookmarksFileWriterTest, AolLinksAreKeptCountedAndListed) {
   EXPECT_EQ(e.writer.counts().favorites, 3u);
 }
 
-TEST(BookmarksFileWriterTest, AolLinksAreCountedWithoutAList) {
-  Export e;
-  e.favorite("Recipes", "aol://1722:recipes");
-  EXPECT_EQ(e.body(), link("aol://1722:recipes", "Recipes"));
-  EXPECT_EQ(e.writer.counts().aolOnlyLinks, 1u);
-}
-
 TEST(BookmarksFileWriterTest, LongTitlesStayWhole) {
   Export e;
   std::string title300(300, 'T');
@@ -256,7 +249,7 @@ TEST(BookmarksFileWriterTest, AnItemWithoutTitleIsEmpty) {
                           "        <DT><H3 ADD_DATE=\"1700000000\"></H3>\n        <DL><p>\n        </DL><p>\n");
 }
 
-TEST(BookmarksFileWriterTest, ClosingFoldersAfterAStopInTheMiddleOfAProfile) {
+TEST(BookmarksFileWriterTest, FoldersLeftOpenByAStopInTheMiddleOfAProfileAreClosed) {
   Export e;
   DWORD before = e.writer.depth();
   EXPECT_EQ(before, 1u);
@@ -273,6 +266,9 @@ TEST(BookmarksFileWriterTest, ClosingFoldersAfterAStopInTheMiddleOfAProfile) {
   // Leaving more folders than were entered never closes the top folder.
   e.leave();
   e.leave();
+  // finish() closes what is left open.
+  e.folder("C");
+  e.folder("D");
   EXPECT_EQ(e.body(),
             "        <DT><H3 ADD_DATE=\"1700000000\">Profile</H3>\n"
             "        <DL><p>\n"
@@ -283,24 +279,13 @@ TEST(BookmarksFileWriterTest, ClosingFoldersAfterAStopInTheMiddleOfAProfile) {
             "                </DL><p>\n"
             "            </DL><p>\n"
             "        </DL><p>\n" +
-                link("http://next/", "Next"));
-}
-
-TEST(BookmarksFileWriterTest, FinishClosesEveryFolder) {
-  Export e;
-  e.folder("A");
-  e.folder("B");
-  EXPECT_EQ(e.finished(), std::string(Header) +
-                              "    <DT><H3 ADD_DATE=\"1700000000\">AOL Favorite Places</H3>\n"
-                              "    <DL><p>\n"
-                              "        <DT><H3 ADD_DATE=\"1700000000\">A</H3>\n"
-                              "        <DL><p>\n"
-                              "            <DT><H3 ADD_DATE=\"1700000000\">B</H3>\n"
-                              "            <DL><p>\n"
-                              "            </DL><p>\n"
-                              "        </DL><p>\n"
-                              "    </DL><p>\n"
-                              "</DL><p>\n");
+                link("http://next/", "Next") +
+                "        <DT><H3 ADD_DATE=\"1700000000\">C</H3>\n"
+                "        <DL><p>\n"
+                "            <DT><H3 ADD_DATE=\"1700000000\">D</H3>\n"
+                "            <DL><p>\n"
+                "            </DL><p>\n"
+                "        </DL><p>\n");
   EXPECT_EQ(e.writer.depth(), 0u);
 }
 
@@ -339,6 +324,7 @@ TEST(BookmarksFileWriterTest, ProfileReadIntoTheWriter) {
                           "            </DL><p>\n"
                           "        </DL><p>\n");
   EXPECT_EQ(e.writer.counts().scriptUrls, 1u);
+  EXPECT_EQ(e.writer.counts().aolOnlyLinks, 1u);
 }
 
 }  // namespace
