@@ -30,8 +30,9 @@ const CodePage* CodePage::find(const char* name) {
 const char* const* CodePage::names() { return canonicalNames_; }
 
 const char* CodePage::decode(const char* text, DWORD& codePoint) const {
-  if (upperHalf_ == nullptr) return decodeUtf8(text, codePoint);
-  codePoint = upperHalf_[byteAt(text, 0) - 0x80];
+  BYTE byte = byteAt(text, 0);
+  if (byte >= 0x80 && upperHalf_ == nullptr) return decodeUtf8(text, codePoint);
+  codePoint = byte < 0x80 ? byte : upperHalf_[byte - 0x80];
   return text + 1;
 }
 

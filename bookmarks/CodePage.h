@@ -22,10 +22,10 @@ public:
   // Canonical name, e.g. "windows-1252".
   const char* name() const { return names_[0]; }
 
-  // Reads the character that starts at `text`, a byte of 0x80 or above, into
-  // `codePoint` and returns the text behind it. A byte the code page does not
-  // define, and in UTF-8 each byte that does not belong to a valid sequence,
-  // is one character U+FFFD.
+  // Reads the character that starts at `text` (not at its terminator) into
+  // `codePoint` and returns the text behind it. A byte the code page does
+  // not define, and in UTF-8 each byte that does not belong to a valid
+  // sequence, is one character U+FFFD.
   const char* decode(const char* text, DWORD& codePoint) const;
 
 private:

@@ -18,10 +18,6 @@ const char* const Header[] = {
 bool isUtf8(const std::string& text) {
   const CodePage& utf8 = *CodePage::find("utf-8");
   for (const char* next = text.c_str(); *next != '\0';) {
-    if (static_cast<unsigned char>(*next) < 0x80) {
-      ++next;
-      continue;
-    }
     DWORD point = 0;
     const char* behind = utf8.decode(next, point);
     // A U+FFFD of the text itself is three bytes; one for a byte that is

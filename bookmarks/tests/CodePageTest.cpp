@@ -13,13 +13,9 @@ std::vector<DWORD> decodeAll(const CodePage& codePage, const std::string& text) 
   std::vector<DWORD> points;
   const char* next = text.c_str();
   while (*next != '\0') {
-    if (static_cast<unsigned char>(*next) < 0x80) {
-      points.push_back(static_cast<unsigned char>(*next++));
-    } else {
-      DWORD point = 0;
-      next = codePage.decode(next, point);
-      points.push_back(point);
-    }
+    DWORD point = 0;
+    next = codePage.decode(next, point);
+    points.push_back(point);
   }
   return points;
 }
@@ -49,7 +45,7 @@ TEST(CodePageTest, OtherCodePagesSamples) {
   EXPECT_EQ(decodeAll(named("1251"), "\xCF\xF0\xE8\xE2\xE5\xF2"),
             (std::vector<DWORD>{0x41F, 0x440, 0x438, 0x432, 0x435, 0x442}));
   EXPECT_EQ(decodeAll(named("1251"), "a\x98z"), (std::vector<DWORD>{'a', 0xFFFD, 'z'}));
-  EXPECT_EQ(decodeAll(named("koi8-r"), "\xC1\xFF"), (std::vector<DWORD>{0x430, 0x42A}));
+  EXPECT_EQ(decodeAll(named("koi8-r"), "\x01z\x7F\xC1\xFF"), (std::vector<DWORD>{0x01, 'z', 0x7F, 0x430, 0x42A}));
   EXPECT_EQ(decodeAll(named("macintosh"), "\x80\xA5"), (std::vector<DWORD>{0xC4, 0x2022}));
   EXPECT_EQ(decodeAll(named("iso-8859-1"), "\x81\xE9"), (std::vector<DWORD>{0x81, 0xE9}));
   EXPECT_EQ(decodeAll(named("iso-8859-15"), "\xA4"), std::vector<DWORD>{0x20AC});
@@ -60,6 +56,7 @@ TEST(CodePageTest, OtherCodePagesSamples) {
 
 TEST(CodePageTest, Utf8KeepsValidSequencesAndReplacesEachInvalidByte) {
   const CodePage& utf8 = named("utf-8");
+  EXPECT_EQ(decodeAll(utf8, "\x01\x7F"), (std::vector<DWORD>{0x01, 0x7F}));
   EXPECT_EQ(decodeAll(utf8, "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xF4\x8F\xBF\xBF"),
             (std::vector<DWORD>{'c', 'a', 'f', 0xE9, ' ', 0x20AC, ' ', 0x1F600, ' ', 0x10FFFF}));
   const DWORD R = 0xFFFD;
