@@ -25,6 +25,7 @@ BookmarksFileWriter::BookmarksFileWriter(OutputStream& out, const CodePage& code
       aolList_(nullptr),
       started_(false),
       depth_(0),
+      flattenedLevels_(0),
       favoriteOpen_(false),
       titleSize_(0) {
   formatNumber(addDate, addDate_);
@@ -37,6 +38,7 @@ void BookmarksFileWriter::openTopFolder(const char* title, const CodePage& title
 
 void BookmarksFileWriter::closeFolders(DWORD depth) {
   dropItem();
+  while (flattenedLevels_ > 0 && this->depth() > depth) --flattenedLevels_;
   while (depth_ > depth) closeFolder();
 }
 
@@ -95,13 +97,22 @@ void BookmarksFileWriter::endFavorite() { dropItem(); }
 void BookmarksFileWriter::beginFolder() { dropItem(); }
 
 void BookmarksFileWriter::enterFolder() {
-  openFolder(titleText(), codePage_);
-  ++counts_.folders;
+  if (depth_ >= MaxFolderDepth) {
+    ++flattenedLevels_;
+    ++counts_.flattenedFolders;
+  } else {
+    openFolder(titleText(), codePage_);
+    ++counts_.folders;
+  }
   dropItem();
 }
 
 void BookmarksFileWriter::leaveFolder() {
-  if (depth_ > 1) closeFolder();
+  if (flattenedLevels_ > 0) {
+    --flattenedLevels_;
+  } else if (depth_ > 1) {
+    closeFolder();
+  }
 }
 
 void BookmarksFileWriter::endFolder() { dropItem(); }

@@ -19,6 +19,12 @@
 // they are converted to UTF-8 and escaped (see MarkupOutput) so that none
 // of them can change the structure of the file, and a URL that runs script
 // when clicked is not written at all.
+//
+// Folders nest at most MaxFolderDepth deep, the top folder counted: a
+// browser's importer gives up on deeper files (one imports nothing at all
+// past 97 levels). The folders below that depth are flattened: their
+// favourites and subfolders' favourites are written into the deepest folder
+// open, and the flattened folders are counted.
 #pragma once
 
 #include "bookmarks/CodePage.h"
@@ -34,7 +40,10 @@ struct BookmarkCounts {
   DWORD favorites = 0;     // links written, AOL-only links included
   DWORD aolOnlyLinks = 0;  // links of the aol: scheme, kept in the file as they are
   DWORD scriptUrls = 0;    // favourites not written: javascript:, vbscript:, data: URLs
+  DWORD flattenedFolders = 0;  // folders too deep to nest, their favourites kept in the folder above
 };
+
+const DWORD MaxFolderDepth = 90;
 
 // Streaming: nothing of the tree is held but the open favourite's title.
 class BookmarksFileWriter : public FavoritesSink {
@@ -54,8 +63,9 @@ public:
   // one line each: the URL, a TAB, the title (both UTF-8, control
   // characters written as in the file), LF.
   void keepAolLinksIn(OutputStream* list) { aolList_ = list; }
-  // Folders open, the top folder counted (0 before openTopFolder).
-  DWORD depth() const { return depth_; }
+  // Folders open, the top folder and flattened ones counted (0 before
+  // openTopFolder).
+  DWORD depth() const { return depth_ + flattenedLevels_; }
   // Closes open folders until `depth` remain; drops a favourite or folder
   // in progress. For a reader that threw in the middle of a profile.
   void closeFolders(DWORD depth);
@@ -72,9 +82,11 @@ public:
   void setUrl(const char* url) override;
   void endFavorite() override;
   void beginFolder() override;
-  // Writes the folder's line and opens its list.
+  // Writes the folder's line and opens its list; below MaxFolderDepth the
+  // folder is flattened instead.
   void enterFolder() override;
-  // Closes the list of the innermost folder; never the top folder's.
+  // Closes the list of the innermost folder, or ends a flattened one; never
+  // the top folder's.
   void leaveFolder() override;
   void endFolder() override;
 
@@ -92,7 +104,9 @@ private:
   char addDate_[24];
   OutputStream* aolList_;
   bool started_;
+  // Folders open in the file, and flattened folders entered below them.
   DWORD depth_;
+  DWORD flattenedLevels_;
   // A favourite begun whose line is not written yet.
   bool favoriteOpen_;
   // The open item's title, in a buffer of titleSize_ characters reused from

@@ -289,6 +289,53 @@ TEST(BookmarksFileWriterTest, FoldersLeftOpenByAStopInTheMiddleOfAProfileAreClos
   EXPECT_EQ(e.writer.depth(), 0u);
 }
 
+// The deepest nesting of lists in a file.
+int listDepth(const std::string& file) {
+  int depth = 0;
+  int deepest = 0;
+  for (std::size_t at = 0; (at = file.find("DL><p>", at)) != std::string::npos; at += 6) {
+    depth += file[at - 1] == '/' ? -1 : 1;
+    deepest = std::max(deepest, depth);
+  }
+  return deepest;
+}
+
+TEST(BookmarksFileWriterTest, FoldersTooDeepForBrowsersAreFlattenedKeepingTheirFavorites) {
+  Export e;
+  const int nested = 100;
+  for (int level = 0; level < nested; ++level) {
+    e.folder("Level " + std::to_string(level));
+    e.favorite("At " + std::to_string(level), "http://deep.example/" + std::to_string(level));
+  }
+  EXPECT_EQ(e.writer.depth(), static_cast<DWORD>(nested) + 1);
+  for (int level = 0; level < nested; ++level) e.leave();
+  EXPECT_EQ(e.writer.depth(), 1u);
+  e.favorite("Back on top", "http://top.example/");
+  std::string file = e.finished();
+
+  // The document's own list and the top folder's come on top of the folders.
+  EXPECT_EQ(listDepth(file), static_cast<int>(MaxFolderDepth) + 1);
+  EXPECT_EQ(e.writer.counts().folders, MaxFolderDepth - 1);
+  EXPECT_EQ(e.writer.counts().flattenedFolders, nested - (MaxFolderDepth - 1));
+  EXPECT_EQ(e.writer.counts().favorites, static_cast<DWORD>(nested) + 1);
+  for (int level = 0; level < nested; ++level) {
+    EXPECT_NE(file.find(">At " + std::to_string(level) + "</A>"), std::string::npos) << level;
+  }
+  EXPECT_NE(file.find(link("http://top.example/", "Back on top")), std::string::npos);
+  EXPECT_EQ(file.find(">Level " + std::to_string(MaxFolderDepth - 1) + "</H3>"), std::string::npos);
+  EXPECT_EQ(bookmarksFault(file), "");
+}
+
+TEST(BookmarksFileWriterTest, AStopBelowFlattenedFoldersClosesThemToo) {
+  Export e;
+  DWORD before = e.writer.depth();
+  for (DWORD level = 0; level < MaxFolderDepth + 5; ++level) e.folder("Deep");
+  e.writer.closeFolders(before);
+  EXPECT_EQ(e.writer.depth(), before);
+  e.favorite("After", "http://after.example/");
+  EXPECT_NE(e.finished().find(link("http://after.example/", "After")), std::string::npos);
+}
+
 TEST(BookmarksFileWriterTest, FinishWithoutTopFolderIsAnEmptyFile) {
   MemoryStream out;
   BookmarksFileWriter writer(out, CodePage::standard(), -1);
