@@ -31,7 +31,7 @@
 #include "bookmarks/MarkupOutput.h"
 #include "favorites/FavoritesSink.h"
 #include "favorites/OutputStreams.h"
-#include "favorites/Texts.h"
+#include "support/LocalMemory.h"
 
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #include "BookmarksProperties.h"
 #include "MemoryStream.h"
-#include "aol/OrganizeFile.h"
+#include "aol/organize/FavoritePlaces.h"
+#include "aol/organize/MemorySource.h"
 #include "bookmarks/BookmarksFileWriter.h"
 #include "fuzz/Corpus.h"
 #include "support/Errors.h"
@@ -21,7 +22,8 @@ TEST(BookmarksCorpus, EveryInputMakesAWellFormedFile) {
       writer.openTopFolder("AOL Favorite Places", CodePage::standard());
       DWORD depth = writer.depth();
       try {
-        readFavoritePlaces(input.path.c_str(), writer);
+        organize::MemorySource source(input.bytes.data(), input.bytes.size());
+        organize::readFavoritePlaces(source, writer);
       } catch (const mirrex::BaseError&) {
         writer.closeFolders(depth);
       }

@@ -2,9 +2,9 @@
 
 #include "BookmarksProperties.h"
 #include "MemoryStream.h"
-#include "aol/OrganizeFile.h"
+#include "aol/organize/FavoritePlaces.h"
+#include "aol/organize/MemorySource.h"
 #include "tests/builder/OrganizeBuilder.h"
-#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -346,17 +346,16 @@ TEST(BookmarksFileWriterTest, FinishWithoutTopFolderIsAnEmptyFile) {
 
 // The calls of the organize-file reader make the same tree.
 TEST(BookmarksFileWriterTest, ProfileReadIntoTheWriter) {
-  using organize::favorite;
-  using organize::folder;
-  TempFolder source;
-  organize::OrganizeFile file(organize::Profile{
+  using builder::favorite;
+  using builder::folder;
+  builder::OrganizeFile file(builder::Profile{
       "Screen",
-      {organize::favoritePlaces({favorite("a/b: c?", "http://a/"), folder("Sub", {favorite("x", "aol://1:x")}),
+      {builder::favoritePlaces({favorite("a/b: c?", "http://a/"), folder("Sub", {favorite("x", "aol://1:x")}),
                                  folder("Sub", {favorite("y", "http://y/")}), favorite("Skip", "javascript:void(0)")})}});
-  file.save(source / "profile");
+  organize::MemorySource source(file.bytes().data(), file.bytes().size());
   Export e;
   e.folder("Screen");
-  ASSERT_TRUE(readFavoritePlaces((source / "profile").c_str(), e.writer));
+  ASSERT_TRUE(organize::readFavoritePlaces(source, e.writer));
   e.leave();
   EXPECT_EQ(e.body(), "        <DT><H3 ADD_DATE=\"1700000000\">Screen</H3>\n"
                       "        <DL><p>\n" +
