@@ -170,6 +170,8 @@ HLOCAL LocalFree(HLOCAL memory);
 
 // Time.
 void GetSystemTimeAsFileTime(LPFILETIME time);
+// Milliseconds since an arbitrary start, wrapping after 49.7 days.
+DWORD GetTickCount(void);
 
 // Registry: an in-memory registry of this process, empty at start.
 #define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)0x80000000u)
