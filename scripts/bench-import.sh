@@ -29,20 +29,24 @@ bare='C:\PlacemoveBench\bare'
 
 run() { "$root/scripts/wine-exec" "$@" </dev/null; }
 
-# Writes the highest VmHWM (kB) seen of this prefix's Placemove.exe into
-# the file $1, looking every 0.1 s until killed.
+# Writes the peak memory (VmHWM, kB) of this prefix's Placemove.exe into
+# the file $1 until killed: finds the process, then reads its status every
+# half second with shell builtins only, so as to take little from the
+# import it watches. BenchImport leaves the program running a second after
+# the import.
 watch_memory() {
-  local peak=0 pid hwm
-  while :; do
-    for pid in $(pgrep -f 'Placemove\.exe' || true); do
-      grep -qz "^WINEPREFIX=$WINEPREFIX\$" "/proc/$pid/environ" 2>/dev/null || continue
-      hwm=$(awk '/^VmHWM:/ {print $2}' "/proc/$pid/status" 2>/dev/null || true)
-      if [ -n "$hwm" ] && [ "$hwm" -gt "$peak" ]; then
-        peak=$hwm
-        echo "$peak" >"$1"
-      fi
+  local pid="" candidate key value rest
+  while [ -z "$pid" ]; do
+    for candidate in $(pgrep -f 'Placemove\.exe' || true); do
+      grep -qz "^WINEPREFIX=$WINEPREFIX\$" "/proc/$candidate/environ" 2>/dev/null && pid=$candidate
     done
-    sleep 0.1
+    sleep 0.2
+  done
+  while [ -r "/proc/$pid/status" ]; do
+    while read -r key value rest; do
+      [ "$key" = "VmHWM:" ] && echo "$value" >"$1"
+    done <"/proc/$pid/status" 2>/dev/null || true
+    sleep 0.5
   done
 }
 
@@ -64,7 +68,7 @@ for size in $sizes; do
     watch_memory "$memory" &
     watcher=$!
     imports+=("$(run "$programs/BenchImport.exe" "$(winepath -w "$profiles")" "$destination")")
-    kill "$watcher"
+    kill "$watcher" 2>/dev/null || true
     wait "$watcher" 2>/dev/null || true
     peaks+=("$(cat "$memory")")
     rm -f "$memory"
