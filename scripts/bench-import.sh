@@ -2,7 +2,9 @@
 # Times the wizard's import under Wine on a virtual display, in the private
 # prefix, against a baseline that writes the same folders and shortcut files
 # with the bare file calls (tests/bench/BareWrite), and prints for each
-# profile size the median times, their ratio import/baseline and the peak
+# profile size the median times, their ratio import/baseline, the median of
+# the ratios of each round (an import and the baseline run right after it
+# share the machine's load, which may change between rounds) and the peak
 # memory (VmHWM) of the Placemove.exe process. The import is timed from
 # pressing Next on the destination page to the completion text showing
 # (tests/bench/BenchImport); every run writes into an empty folder. Not part
@@ -50,9 +52,11 @@ watch_memory() {
   done
 }
 
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
+
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
-printf '%-8s %6s %12s %12s %7s %12s\n' favourites rounds import_ms baseline_ms ratio peak_kB
+printf '%-8s %6s %12s %12s %7s %11s %12s\n' favourites rounds import_ms baseline_ms ratio round_ratio peak_kB
 for size in $sizes; do
   profiles="$work/profiles/$size"
   rm -rf "$profiles"
@@ -60,6 +64,7 @@ for size in $sizes; do
   run "$programs/BenchProfile.exe" "$size" "$(winepath -w "$profiles")\\bench"
   imports=()
   baselines=()
+  ratios=()
   peaks=()
   for _ in $(seq "$rounds"); do
     rm -rf "${favorites:?}/$destination"
@@ -75,13 +80,14 @@ for size in $sizes; do
 
     rm -rf "$work/bare"
     baselines+=("$(run "$programs/BareWrite.exe" "$size" "$bare")")
+    ratios+=("$(ratio "${imports[-1]}" "${baselines[-1]}")")
   done
   rm -rf "${favorites:?}/$destination" "$work/bare"
   import=$(median "${imports[@]}")
   baseline=$(median "${baselines[@]}")
   peak=$(printf '%s\n' "${peaks[@]}" | sort -n | tail -1)
-  printf '%-10s %6s %12s %12s %7s %12s\n' "$size" "$rounds" "$import" "$baseline" \
-    "$(awk -v a="$import" -v b="$baseline" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}')" "$peak"
-  echo "   import runs: ${imports[*]} ms; baseline runs: ${baselines[*]} ms; peaks: ${peaks[*]} kB"
+  printf '%-10s %6s %12s %12s %7s %11s %12s\n' "$size" "$rounds" "$import" "$baseline" \
+    "$(ratio "$import" "$baseline")" "$(median "${ratios[@]}")" "$peak"
+  echo "   import runs: ${imports[*]} ms; baseline runs: ${baselines[*]} ms; ratios: ${ratios[*]}; peaks: ${peaks[*]} kB"
 done
 rm -rf "$work"
