@@ -8,9 +8,10 @@
 #include <windows.h>
 
 // Writes the favourites of the profile file `profilePath` below the
-// existing folder `targetFolder`, stepping `progressBar` (may be null) for
-// every record read. Throws the mirrex::BaseError of a profile that cannot
-// be opened or read; what was written stays.
+// existing folder `targetFolder`, moving `progressBar` (may be null) by
+// every record read, all of them on the bar when it returns. Throws the
+// mirrex::BaseError of a profile that cannot be opened or read; what was
+// written stays.
 void ImportProfile(const char* profilePath, const char* targetFolder, HWND progressBar);
 
 // Imports the selected rows of `table` below the destination root, the

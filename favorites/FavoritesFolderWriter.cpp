@@ -8,7 +8,12 @@
 #include <cstring>
 
 FavoritesFolderWriter::FavoritesFolderWriter(const char* destinationFolder, HWND progressBar)
-    : progressBar_(progressBar), pathLength_(0), rootLength_(0), skippedLevels_(0) {
+    : progressBar_(progressBar),
+      unshownRecords_(0),
+      lastProgress_(progressBar != nullptr ? GetTickCount() : 0),
+      pathLength_(0),
+      rootLength_(0),
+      skippedLevels_(0) {
   pathLength_ = copyText(destinationFolder, path_, MAX_PATH);
   if (pathLength_ == MAX_PATH) {
     // A destination that does not fit leaves no room for any component:
@@ -23,8 +28,18 @@ FavoritesFolderWriter::FavoritesFolderWriter(const char* destinationFolder, HWND
   defaultTime_ = Timestamp(Timestamp::now().value() - TimestampSecond);
 }
 
+FavoritesFolderWriter::~FavoritesFolderWriter() {
+  if (unshownRecords_ > 0) showProgress();
+}
+
 void FavoritesFolderWriter::advance() {
-  if (progressBar_ != nullptr) SendMessageA(progressBar_, PBM_STEPIT, 0, 0);
+  if (progressBar_ == nullptr) return;
+  ++unshownRecords_;
+  DWORD now = GetTickCount();
+  // Unsigned difference: right across the counter's wrap after 49.7 days.
+  if (now - lastProgress_ < ProgressInterval) return;
+  lastProgress_ = now;
+  showProgress();
 }
 
 void FavoritesFolderWriter::setTitle(const char* title) {
@@ -83,6 +98,13 @@ bool FavoritesFolderWriter::appendComponent(const char* title) {
   pathLength_ = start + length;
   path_[pathLength_] = '\0';
   return true;
+}
+
+// One blocking send. The bar stops at its upper bound, and the worker puts
+// it at the exact sum of item counts after the profile anyway.
+void FavoritesFolderWriter::showProgress() {
+  SendMessageA(progressBar_, PBM_DELTAPOS, static_cast<WPARAM>(unshownRecords_), 0);
+  unshownRecords_ = 0;
 }
 
 void FavoritesFolderWriter::removeComponent() {

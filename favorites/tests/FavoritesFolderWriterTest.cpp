@@ -204,7 +204,7 @@ TEST_F(FavoritesFolderWriterTest, FileThatCannotBeMadeIsSkipped) {
       destination, {{"a.url\\", ""}, {"a.url\\in.url", shortcut("http://in/")}, {"b.url", shortcut("http://b/")}}));
 }
 
-TEST_F(FavoritesFolderWriterTest, StepsTheProgressBarOnceARecord) {
+TEST_F(FavoritesFolderWriterTest, TheProgressBarCountsEveryRecordRead) {
   ProgressBar bar;
   DWORD records =
       import(profileOf({favorite("A", "http://a/"), folder("F", {favorite("B", "http://b/")})}), bar.window());

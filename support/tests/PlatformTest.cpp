@@ -1,6 +1,7 @@
 // The Win32 behaviour the core relies on. Under Wine these checks hold for
 // the real calls; in the native build they hold the POSIX stand-in to the
 // same behaviour.
+#include "tests/support/ProgressBar.h"
 #include "tests/support/TempFolder.h"
 
 #include <windows.h>
@@ -127,4 +128,18 @@ TEST(Platform, NamesWithRefusedCharactersAreInvalid) {
     EXPECT_EQ(GetLastError(), DWORD{ERROR_INVALID_NAME}) << name;
   }
   EXPECT_TRUE(temp.tree().empty());
+}
+
+TEST(Platform, DeltaPosMovesTheBarAndStopsAtItsBounds) {
+  ProgressBar bar;
+  SendMessageA(bar.window(), PBM_SETRANGE32, 0, 100);
+  EXPECT_EQ(SendMessageA(bar.window(), PBM_DELTAPOS, 30, 0), 0) << "the position before";
+  EXPECT_EQ(bar.position(), 30);
+  SendMessageA(bar.window(), PBM_DELTAPOS, 0, 0);
+  EXPECT_EQ(bar.position(), 30);
+  // Past the upper bound it stays there: no wrap as PBM_STEPIT's.
+  EXPECT_EQ(SendMessageA(bar.window(), PBM_DELTAPOS, 71, 0), 30);
+  EXPECT_EQ(bar.position(), 100);
+  SendMessageA(bar.window(), PBM_DELTAPOS, static_cast<WPARAM>(-150), 0);
+  EXPECT_EQ(bar.position(), 0);
 }

@@ -38,4 +38,5 @@ BOOL __real_FindClose(HANDLE search);
 HLOCAL __real_LocalAlloc(UINT flags, SIZE_T bytes);
 HLOCAL __real_LocalFree(HLOCAL memory);
 LRESULT __real_SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+DWORD __real_GetTickCount(void);
 }

@@ -12,7 +12,13 @@ struct ProgressBar {
   int high = 100;
   int position = 0;
   int step = 10;
+  std::vector<standin::ProgressMove> moves;
 };
+
+void clamp(ProgressBar& bar) {
+  if (bar.position < bar.low) bar.position = bar.low;
+  if (bar.position > bar.high) bar.position = bar.high;
+}
 
 std::mutex barsLock;
 std::map<HWND, ProgressBar> bars;
@@ -39,6 +45,12 @@ void destroyProgressBar(HWND bar) {
   bars.erase(bar);
 }
 
+std::vector<ProgressMove> progressMoves(HWND bar) {
+  std::lock_guard<std::mutex> guard(barsLock);
+  auto it = bars.find(bar);
+  return it == bars.end() ? std::vector<ProgressMove>() : it->second.moves;
+}
+
 }  // namespace standin
 
 extern "C" LRESULT __wrap_SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,6 +62,9 @@ extern "C" LRESULT __wrap_SendMessageA(HWND window, UINT message, WPARAM wParam,
   }
   ProgressBar& bar = it->second;
   int previous = bar.position;
+  if (message == PBM_SETPOS || message == PBM_DELTAPOS || message == PBM_STEPIT) {
+    bar.moves.push_back({message, wParam});
+  }
   switch (message) {
     case PBM_SETRANGE: {
       LRESULT old = packRange(bar);
@@ -65,9 +80,14 @@ extern "C" LRESULT __wrap_SendMessageA(HWND window, UINT message, WPARAM wParam,
     }
     case PBM_SETPOS:
       bar.position = static_cast<int>(wParam);
-      if (bar.position < bar.low) bar.position = bar.low;
-      if (bar.position > bar.high) bar.position = bar.high;
+      clamp(bar);
       return previous;
+    case PBM_DELTAPOS: {
+      // The control takes the delta as an int; the sum may pass either end.
+      long long moved = static_cast<long long>(bar.position) + static_cast<int>(wParam);
+      bar.position = static_cast<int>(moved < bar.low ? bar.low : moved > bar.high ? bar.high : moved);
+      return previous;
+    }
     case PBM_SETSTEP: {
       int old = bar.step;
       bar.step = static_cast<int>(wParam);

@@ -1,5 +1,5 @@
-// A progress control for tests that count PBM_STEPIT messages: a real
-// control of the common controls on Windows, the stand-in's bar in the
+// A progress control for tests that count the records a writer hands it: a
+// real control of the common controls on Windows, the stand-in's bar in the
 // native build. It starts at 0 with step 1 and a range far above any count
 // a test reaches.
 #pragma once

@@ -174,6 +174,8 @@ HLOCAL LocalFree(HLOCAL memory);
 
 // Time.
 void GetSystemTimeAsFileTime(LPFILETIME time);
+// Milliseconds since an arbitrary start, wrapping after 49.7 days.
+DWORD GetTickCount(void);
 
 // Registry: natively there is none, and every key is missing.
 #define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)0x80000000u)
