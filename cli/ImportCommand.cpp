@@ -58,7 +58,10 @@ void importRow(const ProfileEntry& entry, const char* root, TerminalProgress& pr
   char folder[JoinedPathSize];
   if (table.selectedCount == 1) {
     copyText(root, folder, JoinedPathSize);
-  } else if (!profileFolder(root, entry.screenName, folder)) {
+  } else if (profileFolder(root, entry.screenName, folder)) {
+    // Counted as the bookmarks file counts a profile's folder.
+    ++counts.folders;
+  } else {
     // A screen name too long for a folder: the profile has no place.
     ++counts.pathTooLong;
     return;

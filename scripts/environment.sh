@@ -16,6 +16,12 @@ configure_and_build() {  # <build folder> [cmake options...]
 }
 
 build_native() { configure_and_build "$build/native"; }
+# The native placemove-cli as users get it: optimised, without sanitizers,
+# and the sample maker that scripts/check-release.sh runs it on.
+build_release() {
+  cmake -S "$root" -B "$build/release" -DCMAKE_BUILD_TYPE=Release -DPLACEMOVE_SANITIZERS=OFF >/dev/null
+  cmake --build "$build/release" -j "$jobs" --target placemove-cli MakeSampleProfiles
+}
 build_windows() { configure_and_build "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"; }
 
 # Creates the Wine prefix the first time; later runs reuse it.
