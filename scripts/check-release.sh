@@ -1,16 +1,21 @@
 #!/bin/bash
 # Builds the native release of placemove-cli (optimised, no sanitizers) and
-# runs it as a user would on the sample profiles: list, export, and export
-# refusing to replace the file it wrote.
+# its Debian package, installs the package into a scratch root, and runs
+# the installed program as a user would on the sample profiles: list,
+# export, and export refusing to replace the file it wrote.
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 
-build_release
-program="$build/release/cli/placemove-cli"
+package_release
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 fail() { echo "check-release: $*" >&2; exit 1; }
+
+package=$(ls "$build/release"/placemove_*.deb)
+dpkg-deb -x "$package" "$scratch/root"
+program="$scratch/root/usr/bin/placemove-cli"
+[ -f "$scratch/root/usr/share/man/man1/placemove-cli.1" ] || fail "the package has no manual page"
 
 if ldd "$program" | grep -q -e libasan -e libubsan; then fail "the release is linked with the sanitizers"; fi
 [ "$("$program" --version)" = "placemove-cli 1.3.1" ] || fail "--version"
