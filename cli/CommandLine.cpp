@@ -32,6 +32,8 @@ const OptionSpec* findSpec(const char* name) {
   return nullptr;
 }
 
+// Shows the message (`format` with the argument in place of a "%s" it
+// holds) and the hint; false.
 bool usageError(const char* format, const char* argument) {
   char line[LineSize];
   wsprintfA(line, format, argument);
@@ -75,7 +77,7 @@ bool parseCommand(const char* name, Options& options) {
 }  // namespace
 
 bool parseCommandLine(int argc, char** argv, Options& options) {
-  if (argc < 2) return usageError("no command given%s", "");
+  if (argc < 2) return usageError("no command given", "");
   if (!parseCommand(argv[1], options)) return false;
   bool exporting = options.command == Command::Export;
   bool importing = options.command == Command::Import;
@@ -104,7 +106,7 @@ bool parseCommandLine(int argc, char** argv, Options& options) {
     if (!store(argument, value, options)) return false;
   }
   if (importing && options.to != nullptr && options.folder != nullptr) {
-    return usageError("--folder names a folder below Favorites: it does not go with --to%s", "");
+    return usageError("--folder names a folder below Favorites: it does not go with --to", "");
   }
   return true;
 }
@@ -142,9 +144,8 @@ void printUsage() {
   }
   printOut("\nCode pages: %s.", names);
   printOut(
-      "DIR is the AOL 'organize' directory%s. On Windows, import writes below the\n"
-      "Favorites folder unless --to is given; elsewhere --to is needed.\n"
+      "On Windows DIR defaults to the installed AOL's 'organize' folder, and import\n"
+      "writes below Favorites unless --to is given; elsewhere DIR and --to are needed.\n"
       "Exit status: 0 done, 1 a profile could not be read or nothing could be written,\n"
-      "2 a usage error.",
-      "");
+      "2 a usage error.");
 }
