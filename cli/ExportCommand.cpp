@@ -119,9 +119,10 @@ int runExport(const Options& options) {
   bool toStandardOutput = std::strcmp(output, "-") == 0;
   char path[MAX_PATH];
   char linksPath[MAX_PATH];
-  if ((!toStandardOutput && !takeUserPath(output, path, MAX_PATH)) ||
-      (options.aolLinks != nullptr && !takeUserPath(options.aolLinks, linksPath, MAX_PATH))) {
-    printProblem("the file name is too long");
+  const char* tooLong = !toStandardOutput && !takeUserPath(output, path, MAX_PATH) ? output : nullptr;
+  if (options.aolLinks != nullptr && !takeUserPath(options.aolLinks, linksPath, MAX_PATH)) tooLong = options.aolLinks;
+  if (tooLong != nullptr) {
+    printProblem("the file name is too long: %s", tooLong);
     return 2;
   }
   if (!toStandardOutput && refusedOverwrite(path, options)) return 1;

@@ -38,10 +38,18 @@ int chooseRoot(const Options& options, char* root) {
   return 2;
 }
 
+bool isDirectory(const char* path) {
+  WIN32_FIND_DATAA data;
+  HANDLE search = FindFirstFileA(path, &data);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 // Makes the root with its parents; an existing folder is used as it is.
 bool makeRoot(const char* root) {
-  if (createDirectoryTree(root)) return true;
-  return !CreateDirectoryA(root, nullptr) && GetLastError() == ERROR_ALREADY_EXISTS;
+  createDirectoryTree(root);
+  return isDirectory(root);
 }
 
 void add(const ImportCounts& written, RunCounts& counts) {
@@ -60,7 +68,7 @@ void importRow(const ProfileEntry& entry, const char* root, TerminalProgress& pr
     copyText(root, folder, JoinedPathSize);
   } else if (profileFolder(root, entry.screenName, folder)) {
     // Counted as the bookmarks file counts a profile's folder.
-    ++counts.folders;
+    if (isDirectory(folder)) ++counts.folders;
   } else {
     // A screen name too long for a folder: the profile has no place.
     ++counts.pathTooLong;

@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
+#include "cli/UserPath.h"
 #include "support/Errors.h"
 
 const char DefaultFolderName[] = "AOL Favorite Places";
@@ -41,7 +42,14 @@ int main(int argc, char** argv) {
     // What was written before stays; a file made beside its target is gone.
     char text[LineSize];
     errorLine(error, text, LineSize);
-    printProblem("%s", text);
+    const mirrex::FileError* fileError = dynamic_cast<const mirrex::FileError*>(&error);
+    if (fileError != nullptr) {
+      char shown[MAX_PATH];
+      showPath(fileError->path.c_str(), shown, MAX_PATH);
+      printProblem("'%s': %s", shown, text);
+    } else {
+      printProblem("%s", text);
+    }
     return 1;
   }
 }

@@ -87,6 +87,19 @@ TEST_F(Cli, BadInputGetsAOneLineMessage) {
   EXPECT_EQ(unknown.exitCode, 2);
   EXPECT_TRUE(contains(unknown.err, "placemove-cli: no profile 'Nobody' in 'organize'")) << unknown.err;
   EXPECT_FALSE(exists("bookmarks.html"));
+
+  std::string nowhere = userPath(work / "absent\\b.html");
+  CliRun unwritable = run({"export", "organize", "-o", nowhere});
+  EXPECT_EQ(unwritable.exitCode, 1);
+  EXPECT_EQ(linesOf(unwritable.err).size(), 1u) << unwritable.err;
+  EXPECT_TRUE(contains(unwritable.err, "placemove-cli: '" + nowhere + "': ")) << unwritable.err;
+
+  // A file where the folder to import into should be.
+  work.write("taken", "x");
+  CliRun taken = run({"import", "organize", "--to", "taken"});
+  EXPECT_EQ(taken.exitCode, 1);
+  EXPECT_EQ(linesOf(taken.err), std::vector<std::string>{"placemove-cli: cannot make the folder 'taken'"});
+  EXPECT_EQ(work.read("taken"), "x");
 }
 
 TEST_F(Cli, ExportWritesTheFileAndCountsWhatBrowsersLose) {
