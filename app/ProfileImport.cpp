@@ -11,32 +11,6 @@
 
 namespace {
 
-// Joined paths: the Favorites path and a folder name, each below MAX_PATH,
-// always fit with the backslash between them.
-const DWORD JoinedPathSize = 1024;
-
-// The destination root: `favoritesPath` joined with the folder that
-// `destinationName` makes; false when the name is refused.
-bool destinationRoot(const char* favoritesPath, const char* destinationName, char* root) {
-  char name[MAX_PATH];
-  return makeFolderName(destinationName, name, MAX_PATH) < MAX_PATH &&
-         joinPath(favoritesPath, name, root, JoinedPathSize);
-}
-
-// The folder of one profile of several, made when missing: named after its
-// screen name, or "%" (the name of an untitled folder) for a screen name
-// that makes no folder name of its own. False when the name is refused.
-bool profileFolder(const char* root, const char* screenName, char* folder) {
-  char name[MAX_PATH];
-  DWORD length = makeFolderName(screenName, name, MAX_PATH);
-  if (length == MAX_PATH) return false;
-  if (length == 0) copyText("%", name, MAX_PATH);
-  if (!joinPath(root, name, folder, JoinedPathSize)) return false;
-  // A screen name with backslashes makes nested folders: all are made.
-  createDirectoryTree(folder);
-  return true;
-}
-
 // Imports one selected row: straight into the root when it is the only row
 // selected, else into its own folder.
 void importRow(const ProfileTable& table, const ProfileEntry& entry, const char* root, HWND progressBar) {
@@ -53,6 +27,23 @@ void setPosition(HWND progressBar, DWORD position) {
 }
 
 }  // namespace
+
+bool destinationRoot(const char* favoritesPath, const char* destinationName, char* root) {
+  char name[MAX_PATH];
+  return makeFolderName(destinationName, name, MAX_PATH) < MAX_PATH &&
+         joinPath(favoritesPath, name, root, JoinedPathSize);
+}
+
+bool profileFolder(const char* root, const char* screenName, char* folder) {
+  char name[MAX_PATH];
+  DWORD length = makeFolderName(screenName, name, MAX_PATH);
+  if (length == MAX_PATH) return false;
+  if (length == 0) copyText("%", name, MAX_PATH);
+  if (!joinPath(root, name, folder, JoinedPathSize)) return false;
+  // A screen name with backslashes makes nested folders: all are made.
+  createDirectoryTree(folder);
+  return true;
+}
 
 void ImportProfile(const char* profilePath, const char* targetFolder, HWND progressBar) {
   FavoritesFolderWriter writer(targetFolder, progressBar);

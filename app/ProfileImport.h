@@ -7,6 +7,21 @@
 
 #include <windows.h>
 
+// Joined paths: the Favorites path and a folder name, each below MAX_PATH,
+// always fit with the backslash between them.
+const DWORD JoinedPathSize = 1024;
+
+// The destination root in `root` (JoinedPathSize): `favoritesPath` joined
+// with the folder that `destinationName` makes; false when the name is
+// refused.
+bool destinationRoot(const char* favoritesPath, const char* destinationName, char* root);
+
+// The folder of one profile of several in `folder` (JoinedPathSize), made
+// when missing: named after its screen name, or "%" (the name of an
+// untitled folder) for a screen name that makes no folder name of its own.
+// False when the name is refused.
+bool profileFolder(const char* root, const char* screenName, char* folder);
+
 // Writes the favourites of the profile file `profilePath` below the
 // existing folder `targetFolder`, moving `progressBar` (may be null) by
 // every record read, all of them on the bar when it returns. Throws the

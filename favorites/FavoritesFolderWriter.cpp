@@ -43,7 +43,12 @@ void FavoritesFolderWriter::advance() {
 }
 
 void FavoritesFolderWriter::setTitle(const char* title) {
-  if (skippedLevels_ > 0 || !appendComponent(title)) ++skippedLevels_;
+  if (skippedLevels_ > 0) {
+    ++skippedLevels_;
+  } else if (!appendComponent(title)) {
+    ++counts_.pathTooLong;
+    skippedLevels_ = 1;
+  }
 }
 
 void FavoritesFolderWriter::beginFavorite() { itemTime_ = defaultTime_; }
@@ -63,10 +68,28 @@ void FavoritesFolderWriter::enterFolder() {
   if (length == MAX_PATH) {
     removeComponent();
     skippedLevels_ = 1;
+    ++counts_.pathTooLong;
     return;
   }
   pathLength_ = length;
-  CreateDirectoryA(path_, nullptr);
+  DWORD code = CreateDirectoryA(path_, nullptr) ? ERROR_SUCCESS : GetLastError();
+  if (code == ERROR_SUCCESS || code == ERROR_ALREADY_EXISTS) {
+    ++counts_.folders;
+    return;
+  }
+  // Nothing of the subtree can be made without its directory: it is
+  // skipped, and counted once.
+  countFailure(code);
+  removeComponent();
+  skippedLevels_ = 1;
+}
+
+void FavoritesFolderWriter::countFailure(DWORD code) {
+  if (code == ERROR_INVALID_NAME) {
+    ++counts_.invalidName;
+  } else {
+    ++counts_.notWritten;
+  }
 }
 
 void FavoritesFolderWriter::leaveFolder() {

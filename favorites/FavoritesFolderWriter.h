@@ -13,7 +13,9 @@
 // folder with its whole subtree, whose path does not fit into MAX_PATH
 // characters is skipped, never written under a cut name. Writing is best
 // effort: a directory or file that cannot be made is skipped without a
-// message.
+// message, and so is a folder's subtree when its directory cannot be made.
+// What was written and what was skipped is counted, by reason, for a front
+// end that reports it.
 #pragma once
 
 #include "favorites/FavoritesSink.h"
@@ -22,6 +24,14 @@
 #include "support/LocalMemory.h"
 
 #include <windows.h>
+
+struct ImportCounts {
+  DWORD folders = 0;      // directories made or reused
+  DWORD favorites = 0;    // shortcut files written
+  DWORD pathTooLong = 0;  // favourites and folders (with their subtree counted once) skipped: no room in MAX_PATH
+  DWORD invalidName = 0;  // skipped because Windows refuses the name (ERROR_INVALID_NAME, e.g. a control character)
+  DWORD notWritten = 0;   // other failures to make a directory or file
+};
 
 class FavoritesFolderWriter : public FavoritesSink {
 public:
@@ -67,10 +77,14 @@ public:
   // writing a shortcut file).
   static const DWORD ProgressInterval = 20;
 
+  const ImportCounts& counts() const { return counts_; }
+
 private:
   bool appendComponent(const char* title);
   void removeComponent();
   void showProgress();
+  // Counts an item that could not be made, by the system's error `code`.
+  void countFailure(DWORD code);
 
   HWND progressBar_;
   // Records counted and not yet on the bar, and when the bar was last
@@ -88,4 +102,5 @@ private:
   LocalText url_;
   Timestamp itemTime_;
   Timestamp defaultTime_;
+  ImportCounts counts_;
 };

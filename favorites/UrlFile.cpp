@@ -45,13 +45,24 @@ void writeModified(StreamWriter& writer, const Timestamp& time) {
   writer.writeString("\r\n");
 }
 
+// The system's error code behind a file's error, for counting the failure.
+DWORD systemCode(const mirrex::BaseError& error) {
+  const mirrex::FileError* fileError = dynamic_cast<const mirrex::FileError*>(&error);
+  const mirrex::Win32Error* cause =
+      fileError != nullptr ? dynamic_cast<const mirrex::Win32Error*>(fileError->cause()) : nullptr;
+  return cause != nullptr ? cause->code : ERROR_WRITE_FAULT;
+}
+
 }  // namespace
 
 void FavoritesFolderWriter::writeUrlFile(const char* url, DWORD urlLength, const Timestamp& time) {
   if (skippedLevels_ > 0 || pathLength_ == rootLength_) return;
   // The suffix and a terminator must fit behind the path; a name cut short
   // would be another file's.
-  if (pathLength_ + UrlSuffixLength >= MAX_PATH) return;
+  if (pathLength_ + UrlSuffixLength >= MAX_PATH) {
+    ++counts_.pathTooLong;
+    return;
+  }
   copyChars(UrlSuffix, UrlSuffixLength, path_ + pathLength_, MAX_PATH - pathLength_);
   if (url == nullptr) {
     url = "";
@@ -69,8 +80,10 @@ void FavoritesFolderWriter::writeUrlFile(const char* url, DWORD urlLength, const
     writer.writeString("\r\n");
     if (time.value() != 0) writeModified(writer, time);
     writer.close();
-  } catch (const mirrex::BaseError&) {
+    ++counts_.favorites;
+  } catch (const mirrex::BaseError& error) {
     // The favourite is skipped; a file written in part stays as it is.
+    countFailure(systemCode(error));
   }
   path_[pathLength_] = '\0';
 }

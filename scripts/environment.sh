@@ -16,6 +16,19 @@ configure_and_build() {  # <build folder> [cmake options...]
 }
 
 build_native() { configure_and_build "$build/native"; }
+# The native placemove-cli as users get it: optimised, without sanitizers,
+# and the sample maker that scripts/check-release.sh runs it on.
+# Its packages need nothing else built.
+build_release() {
+  cmake -S "$root" -B "$build/release" -DCMAKE_BUILD_TYPE=Release -DPLACEMOVE_SANITIZERS=OFF \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+  cmake --build "$build/release" -j "$jobs" --target placemove-cli MakeSampleProfiles
+}
+
+# The packages users download: the Debian package and tarball of the
+# native release, and the zip of the Windows build, in their build folders.
+package_release() { build_release && (cd "$build/release" && cpack >/dev/null); }
+package_windows() { build_windows && (cd "$build/windows" && cpack >/dev/null); }
 build_windows() { configure_and_build "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"; }
 
 # Creates the Wine prefix the first time; later runs reuse it.

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs every test of Placemove: installs what is missing, builds the native
 # build (with AddressSanitizer and UndefinedBehaviorSanitizer) and the
-# 32-bit Windows build, and runs both test suites, the Windows one under Wine;
+# 32-bit Windows build, and runs both test suites, the Windows one under Wine,
+# and the native release of placemove-cli (scripts/check-release.sh);
 # then, where clang is installed, runs each fuzz target for a minute
 # (scripts/fuzz.sh), a finding failing the run.
 set -euo pipefail
@@ -17,6 +18,9 @@ build_windows
 status=0
 echo "== Native tests"
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs" || status=1
+
+echo "== Native release of placemove-cli"
+"$root/scripts/check-release.sh" || status=1
 
 echo "== Windows tests (Wine)"
 trap stop_display EXIT

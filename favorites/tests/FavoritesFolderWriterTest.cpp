@@ -72,8 +72,11 @@ protected:
     FavoritesFolderWriter writer(folder.empty() ? destination.path().c_str() : folder.c_str(), progressBar);
     defaultTime = writer.defaultTime();
     readFavoritePlaces((source / "profile").c_str(), writer);
+    counts = writer.counts();
     return file.recordCount();
   }
+
+  ImportCounts counts;
 
   // The shortcut file of a URL with the writer's time.
   std::string shortcut(const std::string& url) const {
@@ -212,6 +215,26 @@ TEST_F(FavoritesFolderWriterTest, TheProgressBarCountsEveryRecordRead) {
   EXPECT_EQ(records, 10u);
 }
 
+TEST_F(FavoritesFolderWriterTest, CountsWhatItWritesAndWhatWindowsRefuses) {
+  // A control character is refused by Windows in any name: the favourite is
+  // not written, nor the folder with anything in it, and each counts once.
+  // "a.url" is a directory, so the favourite "a" fails for another reason.
+  import(profileOf({favorite("tab\there", "http://tab/"), folder("bell\a", {favorite("in", "http://in/"),
+                                                                               folder("sub", {})}),
+                    folder("a.url", {favorite("in", "http://in/")}), favorite("a", "http://a/"), folder("F", {favorite("B", "http://b/")}),
+                    folder("F", {favorite("C", "http://c/")})}));
+  EXPECT_TRUE(holdsExactly(destination, {{"a.url\\", ""},
+                                         {"a.url\\in.url", shortcut("http://in/")},
+                                         {"F\\", ""},
+                                         {"F\\B.url", shortcut("http://b/")},
+                                         {"F\\C.url", shortcut("http://c/")}}));
+  EXPECT_EQ(counts.folders, 3u) << "a reused directory counts as well";
+  EXPECT_EQ(counts.favorites, 3u);
+  EXPECT_EQ(counts.invalidName, 2u);
+  EXPECT_EQ(counts.notWritten, 1u);
+  EXPECT_EQ(counts.pathTooLong, 0u);
+}
+
 // Paths of up to 259 characters are written: a favourite whose file name
 // would be longer, and a folder whose path would be 259 characters or more,
 // are skipped with everything in them, and the rest lands where it belongs.
@@ -248,6 +271,11 @@ TEST_F(LongPathTest, FolderThatDoesNotFitIsSkippedWithItsSubtree) {
                                          {roomy + "\\dd\\", ""},
                                          {roomy + "\\ab.url", shortcut("http://ab/")},
                                          {"after.url", shortcut("http://after/")}}));
+  // The folder that does not fit counts once with its subtree; so do the
+  // favourite and the folder too long inside the roomy one.
+  EXPECT_EQ(counts.pathTooLong, 3u);
+  EXPECT_EQ(counts.folders, 2u);
+  EXPECT_EQ(counts.favorites, 3u);
 }
 
 TEST_F(LongPathTest, DeepNestingKeepsWhatFits) {
@@ -279,6 +307,7 @@ TEST_F(LongPathTest, FolderMarkThatDoesNotFitSkipsTheFolder) {
   std::string title = "CON" + std::string(room() - 4, '.');
   import(profileOf({folder(title, {favorite("x", "http://x/")}), favorite("after", "http://after/")}));
   EXPECT_TRUE(holdsExactly(destination, {{"after.url", shortcut("http://after/")}}));
+  EXPECT_EQ(counts.pathTooLong, 1u);
 }
 
 TEST_F(LongPathTest, DestinationThatDoesNotFitGetsNothing) {

@@ -143,3 +143,46 @@ TEST(Platform, DeltaPosMovesTheBarAndStopsAtItsBounds) {
   SendMessageA(bar.window(), PBM_DELTAPOS, static_cast<WPARAM>(-150), 0);
   EXPECT_EQ(bar.position(), 0);
 }
+
+TEST(Platform, MovesReplaceAnExistingFileOnlyWhenAsked) {
+  TempFolder temp;
+  temp.write("new", "fresh");
+  temp.write("old", "kept");
+  EXPECT_FALSE(MoveFileExA((temp / "new").c_str(), (temp / "old").c_str(), 0));
+  EXPECT_EQ(GetLastError(), DWORD{ERROR_ALREADY_EXISTS});
+  EXPECT_EQ(temp.read("old"), "kept");
+  EXPECT_EQ(temp.read("new"), "fresh");
+
+  EXPECT_TRUE(MoveFileExA((temp / "new").c_str(), (temp / "old").c_str(), MOVEFILE_REPLACE_EXISTING));
+  EXPECT_EQ(temp.read("old"), "fresh");
+  EXPECT_TRUE(MoveFileExA((temp / "old").c_str(), (temp / "other").c_str(), 0));
+  EXPECT_EQ(temp.tree(), (std::vector<std::string>{"other"}));
+
+  EXPECT_FALSE(MoveFileExA((temp / "absent").c_str(), (temp / "x").c_str(), 0));
+  EXPECT_EQ(GetLastError(), DWORD{ERROR_FILE_NOT_FOUND});
+  EXPECT_FALSE(MoveFileExA((temp / "other").c_str(), (temp / "missing\\x").c_str(), MOVEFILE_REPLACE_EXISTING));
+  EXPECT_EQ(GetLastError(), DWORD{ERROR_PATH_NOT_FOUND});
+  temp.makeDirectory("d");
+  EXPECT_FALSE(MoveFileExA((temp / "other").c_str(), (temp / "d").c_str(), MOVEFILE_REPLACE_EXISTING));
+  EXPECT_EQ(GetLastError(), DWORD{ERROR_ACCESS_DENIED});
+  EXPECT_EQ(temp.read("other"), "fresh");
+}
+
+TEST(Platform, StandardHandlesTakeWritesAndAFileIsNoConsole) {
+  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  ASSERT_NE(output, INVALID_HANDLE_VALUE);
+  ASSERT_NE(output, nullptr);
+  DWORD written = 0;
+  EXPECT_TRUE(WriteFile(output, "\n", 1, &written, nullptr));
+  EXPECT_EQ(written, 1u);
+  EXPECT_EQ(GetStdHandle(STD_ERROR_HANDLE), GetStdHandle(STD_ERROR_HANDLE));
+
+  TempFolder temp;
+  std::string path = temp / "f";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD mode = 0;
+  EXPECT_FALSE(GetConsoleMode(file, &mode));
+  EXPECT_EQ(GetLastError(), DWORD{ERROR_INVALID_HANDLE});
+  EXPECT_TRUE(CloseHandle(file));
+}

@@ -227,4 +227,21 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 #define HIWORD(l) ((WORD)((((ULONG_PTR)(l)) >> 16) & 0xffff))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)(((WORD)(ULONG_PTR)(l)) | ((DWORD)((WORD)(ULONG_PTR)(h))) << 16))
 
+// Console handles and moving files.
+// The standard handles are the process's descriptors 0, 1 and 2 as file
+// handles: WriteFile and CloseHandle take them. A handle is a console when
+// its descriptor is a terminal.
+#define STD_INPUT_HANDLE ((DWORD)-10)
+#define STD_OUTPUT_HANDLE ((DWORD)-11)
+#define STD_ERROR_HANDLE ((DWORD)-12)
+#define ENABLE_PROCESSED_OUTPUT 0x1u
+#define ENABLE_WRAP_AT_EOL_OUTPUT 0x2u
+HANDLE GetStdHandle(DWORD which);
+BOOL GetConsoleMode(HANDLE console, LPDWORD mode);
+// A move within one file system. Without MOVEFILE_REPLACE_EXISTING an
+// existing target is never replaced (ERROR_ALREADY_EXISTS), checked and
+// moved in one step.
+#define MOVEFILE_REPLACE_EXISTING 0x1u
+BOOL MoveFileExA(LPCSTR existing, LPCSTR target, DWORD flags);
+
 }  // extern "C"

@@ -1,0 +1,78 @@
+#include "cli/Profiles.h"
+
+#include "aol/organize/FavoritePlaces.h"
+#include "aol/ProfileDiscovery.h"
+#include "cli/Console.h"
+#include "cli/DefaultPlaces.h"
+#include "cli/UserPath.h"
+#include "support/Errors.h"
+
+namespace {
+
+// The row of the profile of that screen name, or -1.
+int findRow(const ProfileTable& table, const char* screenName) {
+  for (int row = 0; row < table.profileCount; ++row) {
+    if (lstrcmpA(table.entries[row].screenName, screenName) == 0) return row;
+  }
+  return -1;
+}
+
+void select(ProfileTable& table, int row) {
+  ProfileEntry& entry = table.entries[row];
+  if (entry.selected) return;
+  entry.selected = true;
+  ++table.selectedCount;
+  table.totalItemCount += static_cast<int>(entry.itemCount);
+}
+
+}  // namespace
+
+int findProfiles(const Options& options, ProfileTable& table) {
+  char directory[MAX_PATH];
+  if (options.directory == nullptr) {
+    if (!defaultAolDirectory(directory)) {
+      printTryHelp();
+      return 2;
+    }
+  } else if (!takeUserPath(options.directory, directory, MAX_PATH)) {
+    printProblem("the directory name is too long: %s", options.directory);
+    return 2;
+  }
+  char shown[MAX_PATH];
+  showPath(directory, shown, MAX_PATH);
+  int found = discoverProfiles(directory, table);
+  if (found < 0) return 1;
+  if (found == 0) {
+    printProblem("no AOL profiles in '%s'", shown);
+    return 1;
+  }
+  for (DWORD i = 0; i < options.profileCount; ++i) {
+    int row = findRow(table, options.profiles[i]);
+    if (row < 0) {
+      printProblem("no profile '%s' in '%s'", options.profiles[i], shown);
+      printError("Try 'placemove-cli list %s' for the profiles there.", shown);
+      return 2;
+    }
+    select(table, row);
+  }
+  if (options.profileCount == 0) {
+    for (int row = 0; row < table.profileCount; ++row) select(table, row);
+  }
+  return 0;
+}
+
+bool readProfile(const ProfileEntry& entry, FavoritesSink& sink) {
+  try {
+    readFavoritePlaces(entry.profilePath, sink);
+    return true;
+  } catch (const mirrex::BaseError& error) {
+    // The second catch site of placemove-cli (the first is main): a profile
+    // that cannot be read ends its own walk only.
+    char text[LineSize];
+    errorLine(error, text, LineSize);
+    char shown[MAX_PATH];
+    showPath(entry.profilePath, shown, MAX_PATH);
+    printProblem("cannot read the profile '%s': %s", shown, text);
+    return false;
+  }
+}

@@ -1,0 +1,51 @@
+#include "cli/Summary.h"
+
+#include "cli/Console.h"
+
+namespace {
+
+void printCount(const char* what, DWORD count) { printError("%s: %u", what, static_cast<unsigned>(count)); }
+
+void printRead(const RunCounts& counts) { printCount("Profiles read", counts.profilesRead); }
+
+void printWritten(const RunCounts& counts) {
+  printCount("Folders written", counts.folders);
+  printCount("Favourites written", counts.favorites);
+}
+
+void printUnreadable(const RunCounts& counts) { printCount("Skipped, unreadable profile", counts.unreadableProfiles); }
+
+}  // namespace
+
+void printListSummary(const RunCounts& counts) {
+  printRead(counts);
+  printUnreadable(counts);
+}
+
+void printExportSummary(const RunCounts& counts, const char* aolLinksFile) {
+  printRead(counts);
+  printWritten(counts);
+  printCount("Skipped, script URL", counts.scriptUrls);
+  printUnreadable(counts);
+  if (counts.aolOnlyLinks == 0) return;
+  printCount("AOL-only links", counts.aolOnlyLinks);
+  if (aolLinksFile != nullptr) {
+    printError("Browsers will not import AOL-only links (aol://...); they are kept in the file and listed in %s.",
+               aolLinksFile);
+  } else {
+    printError(
+        "Browsers will not import AOL-only links (aol://...); they are kept in the file, and --aol-links FILE "
+        "lists them.");
+  }
+}
+
+void printImportSummary(const RunCounts& counts) {
+  printRead(counts);
+  printWritten(counts);
+  printCount("Skipped, path too long", counts.pathTooLong);
+  printCount("Skipped, a title Windows cannot take as a name", counts.invalidName);
+  printCount("Skipped, could not be written", counts.notWritten);
+  printUnreadable(counts);
+}
+
+int exitCode(const RunCounts& counts) { return counts.unreadableProfiles > 0 ? 1 : 0; }

@@ -1,0 +1,22 @@
+# The packages a user downloads (cpack in the build folder): on Windows a zip
+# with both programs and a read-me; natively, from the release build, a
+# Debian package and a tarball with placemove-cli and its manual page.
+set(CPACK_PACKAGE_NAME placemove)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Copies AOL Favorite Places into a bookmarks file or a Favorites folder")
+set(CPACK_PACKAGE_CONTACT "Placemove developers <placemove@example.org>")
+if(PLACEMOVE_WINDOWS)
+  install(TARGETS Placemove placemove-cli RUNTIME DESTINATION .)
+  install(FILES packaging/README.txt DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME win32)
+else()
+  install(TARGETS placemove-cli RUNTIME DESTINATION bin)
+  install(FILES packaging/placemove-cli.1 DESTINATION share/man/man1)
+  set(CPACK_GENERATOR "DEB;TGZ")
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+endif()
+include(CPack)
