@@ -56,6 +56,10 @@ CASES = [
                          link("http://x/acc", "Caf\u00e9 M\u00fcller \u20ac \u2013 \ufffd")]),
     folder("c15 unparsable", [link("not a url", "plain text"), link("", "empty href"), link("http://", "http only"),
                               link("file:///tmp/x", "file"), link("ftp://x/", "ftp"), link("mailto:a@x", "mailto")]),
+    folder("c16 C1 references", [link("http://x/c1a", "a&#129;b&#x9D;c"), link("http://x/c1b", "a&#x85;b&#128;c")]),
+    folder("c17 spaces", [link("http://x/sp", "  padded  "), link("http://x/nb", "a&nbsp;b\u00a0c"),
+                          link("http://x/ls", "a\u2028b")]),
+    folder("  padded folder  ", [link("http://x/pf", "in padded")]),
 ]
 
 
