@@ -83,7 +83,7 @@ CaseProfile deepProfile() {
   std::vector<Node> level = {link("At the bottom", "http://deep.example/bottom")};
   for (int depth = 50; depth >= 1; --depth) level = {folder("Level " + std::to_string(depth), level)};
   level.push_back(link("Beside the nest", "http://deep.example/beside"));
-  return {"c-deep", "Deep Diver", level};
+  return {"c-deep", "Plumb Line", level};
 }
 
 // Windows-1251 text: "Privet", "Novosti", "Pogoda" in Cyrillic.
@@ -99,6 +99,7 @@ CaseProfile otherProfile() {
 }
 
 CaseSet makeCases() {
+  // Profiles in the order of both their file names and their screen names.
   CaseSet cases;
   cases.directories = {{"profiles", {hostileProfile(), namesProfile(), deepProfile()}},
                        {"cyrillic", {cyrillicProfile(), otherProfile()}}};
@@ -106,7 +107,7 @@ CaseSet makeCases() {
   const std::vector<CaseProfile>& cyrillic = cases.directories[1].second;
   cases.runs = {
       {"all", "profiles", {}, {&main[0], &main[1], &main[2]}, "AOL Favorite Places", "windows-1252"},
-      {"two", "profiles", {"--profile", "Name Tester", "--profile", "Deep Diver"}, {&main[1], &main[2]},
+      {"two", "profiles", {"--profile", "Name Tester", "--profile", "Plumb Line"}, {&main[1], &main[2]},
        "AOL Favorite Places", "windows-1252"},
       {"lone",
        "cyrillic",
