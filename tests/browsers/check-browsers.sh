@@ -1,0 +1,67 @@
+#!/bin/bash
+# Exports sample AOL profiles with placemove-cli, imports each bookmarks file
+# into fresh Firefox and Chromium profiles, and compares the trees they show
+# with the expected ones:
+#   check-browsers.sh PLACEMOVE_CLI MAKE_BROWSER_CASES
+# MakeBrowserCases writes the profiles, the list of export runs and the
+# expected trees. Prints a diff for every mismatch. Exit code 0 when every
+# tree matched, 1 on a mismatch or failure, 77 when a browser is missing here
+# (nothing mismatched).
+set -u
+cli=$1
+make_cases=$2
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/check-browsers.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+failed=0
+skipped=0
+
+# compare RUN BROWSER: imports the run's file and diffs the tree.
+compare() {
+  local run=$1 browser=$2 status
+  "$here/$browser-import.py" "$work/$run.html" >"$work/$run.$browser.out" 2>"$work/$run.$browser.err"
+  status=$?
+  if [ $status -eq 3 ]; then
+    echo "SKIP $run/$browser: $(cat "$work/$run.$browser.err")"
+    skipped=1
+  elif [ $status -ne 0 ]; then
+    echo "FAIL $run/$browser: the import failed"
+    cat "$work/$run.$browser.err"
+    failed=1
+  elif ! diff -u --label "expected $run/$browser" --label "imported $run/$browser" \
+      "$work/cases/$run.$browser.txt" "$work/$run.$browser.out"; then
+    echo "FAIL $run/$browser: the imported tree differs"
+    failed=1
+  else
+    echo "ok   $run/$browser"
+  fi
+}
+
+if ! "$make_cases" "$work/cases" >/dev/null; then
+  echo "FAIL: $make_cases could not write the cases"
+  exit 1
+fi
+while IFS=$'\t' read -r -a fields; do
+  run=${fields[0]}
+  directory=${fields[1]}
+  options=("${fields[@]:2}")
+  if ! "$cli" export "$work/cases/$directory" -o "$work/$run.html" "${options[@]}" 2>"$work/$run.summary"; then
+    echo "FAIL $run: placemove-cli export ${options[*]} failed"
+    cat "$work/$run.summary"
+    failed=1
+    continue
+  fi
+  for browser in firefox chromium; do
+    if [ "$browser" = firefox ] && ! command -v firefox-esr >/dev/null; then
+      echo "SKIP $run/firefox: firefox-esr is not installed"
+      skipped=1
+      continue
+    fi
+    compare "$run" "$browser"
+  done
+done <"$work/cases/runs.txt"
+
+if [ $failed -ne 0 ]; then exit 1; fi
+if [ $skipped -ne 0 ]; then exit 77; fi
+exit 0
