@@ -119,11 +119,11 @@ CaseSet makeCases() {
   return cases;
 }
 
-organize::Item organizeItem(const Node& node) {
-  if (!node.isFolder) return organize::favorite(node.title, node.url);
-  std::vector<organize::Item> children;
+builder::Item organizeItem(const Node& node) {
+  if (!node.isFolder) return builder::favorite(node.title, node.url);
+  std::vector<builder::Item> children;
   for (const Node& child : node.children) children.push_back(organizeItem(child));
-  return organize::folder(node.title, children);
+  return builder::folder(node.title, children);
 }
 
 }  // namespace
@@ -133,10 +133,10 @@ const CaseSet& browserCases() {
   return cases;
 }
 
-organize::Profile organizeProfile(const CaseProfile& profile) {
-  std::vector<organize::Item> favorites;
+builder::Profile organizeProfile(const CaseProfile& profile) {
+  std::vector<builder::Item> favorites;
   for (const Node& node : profile.favorites) favorites.push_back(organizeItem(node));
-  return {profile.screenName, {organize::favoritePlaces(favorites)}};
+  return {profile.screenName, {builder::favoritePlaces(favorites)}};
 }
 
 }  // namespace browsers

@@ -54,6 +54,6 @@ struct CaseSet {
 const CaseSet& browserCases();
 
 // The organize file of a profile.
-organize::Profile organizeProfile(const CaseProfile& profile);
+builder::Profile organizeProfile(const CaseProfile& profile);
 
 }  // namespace browsers

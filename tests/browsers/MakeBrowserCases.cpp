@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   for (const auto& [directory, profiles] : cases.directories) {
     if (!makeDirectory(folder + "/" + directory)) return 1;
     for (const browsers::CaseProfile& profile : profiles) {
-      organize::OrganizeFile file(browsers::organizeProfile(profile));
+      builder::OrganizeFile file(browsers::organizeProfile(profile));
       if (!writeFile(folder + "/" + directory + "/" + profile.fileName, file.bytes())) return 1;
     }
   }
