@@ -9,6 +9,8 @@ packages=(
   wine wine32:i386 wine64                        # running the Windows build
   xvfb xauth x11-utils                           # a display for the wizard under test
   clang libclang-rt-14-dev                       # fuzzing with libFuzzer
+  dpkg-dev file                                  # the Debian package of placemove-cli
+  python3 sqlite3 firefox-esr chromium           # browsers importing an exported bookmarks file
 )
 
 installed() {
