@@ -5,8 +5,8 @@
 #   check-browsers.sh PLACEMOVE_CLI MAKE_BROWSER_CASES
 # MakeBrowserCases writes the profiles, the list of export runs and the
 # expected trees. Prints a diff for every mismatch. Exit code 0 when every
-# tree matched, 1 on a mismatch or failure, 77 when a browser is missing here
-# (nothing mismatched).
+# tree matched, 1 on a mismatch or failure (Firefox missing too), 77 when
+# Chromium cannot run here (no user namespaces) and nothing mismatched.
 set -u
 cli=$1
 make_cases=$2
