@@ -88,6 +88,7 @@ void writeBookmarks(const Options& options, const CodePage& codePage, OutputStre
   counts.folders = written.folders;
   counts.favorites = written.favorites;
   counts.scriptUrls = written.scriptUrls;
+  counts.flattenedFolders = written.flattenedFolders;
   counts.aolOnlyLinks = written.aolOnlyLinks;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/Summary.h"
 
+#include "bookmarks/BookmarksFileWriter.h"
 #include "cli/Console.h"
 
 namespace {
@@ -27,6 +28,12 @@ void printExportSummary(const RunCounts& counts, const char* aolLinksFile) {
   printWritten(counts);
   printCount("Skipped, script URL", counts.scriptUrls);
   printUnreadable(counts);
+  if (counts.flattenedFolders > 0) {
+    printCount("Folders flattened", counts.flattenedFolders);
+    printError("Folders nested more than %u deep are flattened, their favourites kept in the folder above: "
+               "browsers import nothing from a file nested much deeper.",
+               static_cast<unsigned>(MaxFolderDepth));
+  }
   if (counts.aolOnlyLinks == 0) return;
   printCount("AOL-only links", counts.aolOnlyLinks);
   if (aolLinksFile != nullptr) {

@@ -13,6 +13,7 @@ struct RunCounts {
   DWORD invalidName = 0;
   DWORD notWritten = 0;
   DWORD scriptUrls = 0;
+  DWORD flattenedFolders = 0;  // nested too deep for browsers, their favourites kept
   DWORD aolOnlyLinks = 0;
 };
 

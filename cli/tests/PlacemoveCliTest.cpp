@@ -121,6 +121,27 @@ TEST_F(Cli, ExportWritesTheFileAndCountsWhatBrowsersLose) {
                                                    "organize\\readme.txt"}));
 }
 
+// 100 folders, one inside the other, each with a favourite.
+Item deepFolders(int level) {
+  std::vector<Item> children{favorite("At " + std::to_string(level), "http://deep.example/")};
+  if (level < 99) children.push_back(deepFolders(level + 1));
+  return folder("Level " + std::to_string(level), std::move(children));
+}
+
+TEST_F(Cli, ExportFlattensWhatIsTooDeepForBrowsersAndSaysSo) {
+  work.makeDirectory("deep");
+  saveProfile("deep\\carl", Profile{"Carl", {favoritePlaces({deepFolders(0)})}});
+  CliRun exported = run({"export", "deep"});
+  EXPECT_EQ(exported.exitCode, 0) << exported.err;
+  std::string file = work.read("bookmarks.html");
+  EXPECT_TRUE(contains(file, ">At 99</A>")) << "every favourite kept";
+  std::vector<std::string> lines = linesOf(exported.err);
+  // The top folder and 89 of the profile's folders nest; 11 are flattened.
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Folders written: 89"), lines.end()) << exported.err;
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Favourites written: 100"), lines.end()) << exported.err;
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Folders flattened: 11"), lines.end()) << exported.err;
+}
+
 TEST_F(Cli, ExportNeverReplacesAFileWithoutForce) {
   work.write("bookmarks.html", "old");
   CliRun refused = run({"export", "organize"});
