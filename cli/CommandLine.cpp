@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+const char DefaultFolderName[] = "AOL Favorite Places";
+
 namespace {
 
 bool is(const char* argument, const char* name) { return std::strcmp(argument, name) == 0; }

@@ -7,6 +7,10 @@
 
 enum class Command { Help, Version, List, Export, Import };
 
+// The top folder's name when the user gives none, as on the wizard's
+// destination page.
+extern const char DefaultFolderName[];
+
 struct Options {
   Command command = Command::Help;
   const char* directory = nullptr;  // DIR, null when not given

@@ -1,6 +1,6 @@
 // export: the chosen profiles as one bookmarks file, written in full or
 // not at all.
-#include "cli/Commands.h"
+#include "cli/ExportCommand.h"
 
 #include "aol/ProfileTable.h"
 #include "bookmarks/BookmarksFileWriter.h"

@@ -1,6 +1,6 @@
 // import: the chosen profiles as folders and Internet Shortcut files, as
 // the wizard writes them.
-#include "cli/Commands.h"
+#include "cli/ImportCommand.h"
 
 #include "aol/ProfileTable.h"
 #include "app/ProfileImport.h"

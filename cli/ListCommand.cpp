@@ -1,5 +1,5 @@
 // list: the profiles of the directory, each walked to count what it holds.
-#include "cli/Commands.h"
+#include "cli/ListCommand.h"
 
 #include "aol/ProfileTable.h"
 #include "cli/Console.h"

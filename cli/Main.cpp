@@ -2,12 +2,12 @@
 // line, natively and on Windows.
 #include "app/Version.h"
 #include "cli/CommandLine.h"
-#include "cli/Commands.h"
 #include "cli/Console.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
+#include "cli/ListCommand.h"
 #include "cli/UserPath.h"
 #include "support/Errors.h"
-
-const char DefaultFolderName[] = "AOL Favorite Places";
 
 namespace {
 
