@@ -65,6 +65,10 @@ bool readProfile(const ProfileEntry& entry, FavoritesSink& sink) {
   try {
     readFavoritePlaces(entry.profilePath, sink);
     return true;
+  } catch (const mirrex::FileError&) {
+    // The output could not be written (the reader's own failures are
+    // Win32Errors): not this profile's fault, and the end of the command.
+    throw;
   } catch (const mirrex::BaseError& error) {
     // The second catch site of placemove-cli (the first is main): a profile
     // that cannot be read ends its own walk only.
