@@ -27,8 +27,8 @@ cmake -S "$root" -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPIL
 cmake --build "$folder" -j "$jobs" --target fuzzers
 
 # target:corpus pairs; a corpus folder is named after what its inputs are,
-# and both targets that read organize files share one.
-targets=(OrganizeFileFuzzer:organize FavoritesWriterFuzzer:organize NameFuzzer:names)
+# and the targets that read organize files share one.
+targets=(OrganizeFileFuzzer:organize FavoritesWriterFuzzer:organize BookmarksFuzzer:organize NameFuzzer:names)
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
 

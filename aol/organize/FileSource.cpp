@@ -2,6 +2,8 @@
 
 #include "support/Errors.h"
 
+#include <cstring>
+
 HANDLE openProfileFile(const char* path) {
   HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_FLAG_RANDOM_ACCESS, nullptr);
@@ -42,10 +44,38 @@ ULONGLONG sizeOf(HANDLE file) {
 
 }  // namespace
 
-FileSource::FileSource(const char* path) : handle_(openProfileFile(path)), size_(sizeOf(handle_)) {}
+// The window, allocated last, is released by its owner when the constructor
+// throws after it; the handle needs closing by hand.
+FileSource::FileSource(const char* path)
+    : handle_(openProfileFile(path)), size_(sizeOf(handle_)), windowOffset_(0), windowLength_(0) {
+  try {
+    window_ = allocateLocalBlock(WindowSize);
+  } catch (...) {
+    CloseHandle(handle_);
+    throw;
+  }
+}
 
 FileSource::~FileSource() { CloseHandle(handle_); }
 
-bool FileSource::read(DWORD offset, void* buffer, DWORD count) { return readAt(handle_, offset, buffer, count); }
+bool FileSource::read(DWORD offset, void* buffer, DWORD count) {
+  if (count > WindowSize || offset > 0x7FFFFFFF) return readAt(handle_, offset, buffer, count);
+  bool inWindow = offset >= windowOffset_ && static_cast<ULONGLONG>(offset) + count <=
+                                                  static_cast<ULONGLONG>(windowOffset_) + windowLength_;
+  if (!inWindow && (!fill(offset) || count > windowLength_)) return readAt(handle_, offset, buffer, count);
+  std::memcpy(buffer, window_.get() + (offset - windowOffset_), count);
+  return true;
+}
+
+bool FileSource::fill(DWORD offset) {
+  windowOffset_ = offset;
+  windowLength_ = 0;
+  if (offset >= size_) return false;
+  ULONGLONG left = size_ - offset;
+  DWORD length = left < WindowSize ? static_cast<DWORD>(left) : WindowSize;
+  if (!readAt(handle_, offset, window_.get(), length)) return false;
+  windowLength_ = length;
+  return true;
+}
 
 }  // namespace organize

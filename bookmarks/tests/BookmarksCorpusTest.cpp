@@ -1,5 +1,5 @@
-#include "BookmarksProperties.h"
-#include "MemoryStream.h"
+#include "bookmarks/tests/BookmarksProperties.h"
+#include "bookmarks/tests/MemoryStream.h"
 #include "aol/organize/FavoritePlaces.h"
 #include "aol/organize/MemorySource.h"
 #include "bookmarks/BookmarksFileWriter.h"

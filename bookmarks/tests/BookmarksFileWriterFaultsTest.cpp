@@ -3,8 +3,8 @@
 // can still be ended well formed.
 #include "bookmarks/BookmarksFileWriter.h"
 
-#include "MemoryStream.h"
-#include "standin.h"
+#include "bookmarks/tests/MemoryStream.h"
+#include <standin.h>
 #include "support/Errors.h"
 
 #include <gtest/gtest.h>

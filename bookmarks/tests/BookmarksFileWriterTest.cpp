@@ -1,7 +1,7 @@
 #include "bookmarks/BookmarksFileWriter.h"
 
-#include "BookmarksProperties.h"
-#include "MemoryStream.h"
+#include "bookmarks/tests/BookmarksProperties.h"
+#include "bookmarks/tests/MemoryStream.h"
 #include "aol/organize/FavoritePlaces.h"
 #include "aol/organize/MemorySource.h"
 #include "tests/builder/OrganizeBuilder.h"

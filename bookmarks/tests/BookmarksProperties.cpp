@@ -1,4 +1,4 @@
-#include "BookmarksProperties.h"
+#include "bookmarks/tests/BookmarksProperties.h"
 
 #include "bookmarks/CodePage.h"
 

@@ -5,6 +5,7 @@
 
 #include "aol/organize/tests/GrammarSink.h"
 #include "support/Errors.h"
+#include "tests/builder/LargeProfile.h"
 #include "tests/builder/OrganizeBuilder.h"
 #include "tests/support/TempFolder.h"
 
@@ -22,6 +23,9 @@ class OrganizeFaultTest : public ::testing::Test {
 protected:
   TempFolder temp;
   std::string path;
+  // A profile of many windows of the file source, so that the walk goes on
+  // reading the file after its start.
+  std::string largePath;
   std::size_t handlesBefore = 0;
   SIZE_T heapBefore = 0;
 
@@ -29,6 +33,8 @@ protected:
     path = temp / "profile";
     OrganizeFile(Profile{"Jo", {favoritePlaces({favorite("a", "http://a/"), folder("F", {favorite("b", "u")})})}})
         .save(path);
+    largePath = temp / "large";
+    OrganizeFile(largeProfile(10000)).save(largePath);
     handlesBefore = standin::openHandleCount();
     heapBefore = standin::localMemoryInUse();
   }
@@ -48,7 +54,7 @@ TEST_F(OrganizeFaultTest, FailingSeekIsThrownAndTheFileClosed) {
     {
       GrammarSink sink;
       try {
-        readFavoritePlaces(path.c_str(), sink);
+        readFavoritePlaces(largePath.c_str(), sink);
         ADD_FAILURE() << "no error after " << skip << " seeks";
       } catch (const mirrex::Win32Error& error) {
         EXPECT_EQ(error.functionName, "SetFilePointer");
@@ -64,7 +70,7 @@ TEST_F(OrganizeFaultTest, FailingReadInTheWalkIsThrownAndTheFileClosed) {
   {
     GrammarSink sink;
     try {
-      readFavoritePlaces(path.c_str(), sink);
+      readFavoritePlaces(largePath.c_str(), sink);
       ADD_FAILURE() << "no error";
     } catch (const mirrex::Win32Error& error) {
       EXPECT_EQ(error.functionName, "ReadFile");
@@ -99,6 +105,7 @@ TEST_F(OrganizeFaultTest, ExhaustedMemoryAtAnyAllocationIsThrownWithNothingLeft)
     if (!threw) break;
     ASSERT_LT(skip, 100u) << "every allocation failed";
   }
-  // The index, the walked bits, and the item and URL records of the walk.
-  EXPECT_GE(readerFailures, 4u);
+  // The file's window, the index, the walked bits, and the item and URL
+  // records of the walk.
+  EXPECT_GE(readerFailures, 5u);
 }

@@ -1,8 +1,10 @@
 #include "aol/organize/FavoritePlaces.h"
+#include "aol/organize/FileSource.h"
 #include "aol/organize/MemorySource.h"
 #include "aol/organize/ProfileCheck.h"
 #include "aol/organize/tests/RecordingSink.h"
 #include "support/Errors.h"
+#include "tests/builder/LargeProfile.h"
 #include "tests/builder/OrganizeBuilder.h"
 #include "tests/support/TempFolder.h"
 
@@ -91,6 +93,58 @@ TEST_F(OrganizeFileTest, FileOnDiskReadsAsItsBytes) {
   RecordingSink sink;
   EXPECT_TRUE(readFavoritePlaces((temp / "profile").c_str(), sink));
   EXPECT_EQ(sink.events, read(file).events);
+}
+
+TEST_F(OrganizeFileTest, LargeFileOnDiskReadsAsItsBytes) {
+  // Many windows of the file source, with records across their edges.
+  OrganizeFile file(largeProfile(3000));
+  file.save(temp / "large");
+  RecordingSink sink;
+  EXPECT_TRUE(readFavoritePlaces((temp / "large").c_str(), sink));
+  EXPECT_EQ(sink.events, read(file).events);
+}
+
+TEST_F(OrganizeFileTest, FileSourceReadsWhatTheFileHolds) {
+  const DWORD window = organize::FileSource::WindowSize;
+  std::string bytes(3 * window + 100, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 + i / 251);
+  temp.write("bytes", bytes);
+  organize::FileSource source((temp / "bytes").c_str());
+  ASSERT_EQ(source.size(), bytes.size());
+  struct Range {
+    DWORD offset;
+    DWORD count;
+  };
+  // Inside a window, across an edge, backwards, longer than a window, up to
+  // the end, and nothing.
+  for (Range range : {Range{10, 20}, Range{window - 3, 10}, Range{5, window}, Range{window + 1, window + 1},
+                      Range{static_cast<DWORD>(bytes.size()) - 7, 7}, Range{100, 0}}) {
+    std::string got(range.count, '\x55');
+    ASSERT_TRUE(source.read(range.offset, &got[0], range.count)) << range.offset << "+" << range.count;
+    EXPECT_EQ(got, bytes.substr(range.offset, range.count)) << range.offset << "+" << range.count;
+  }
+  char past[8];
+  EXPECT_FALSE(source.read(static_cast<DWORD>(bytes.size()) - 4, past, sizeof past));
+  EXPECT_FALSE(source.read(static_cast<DWORD>(bytes.size()), past, 1));
+  EXPECT_FALSE(source.read(0x80000000u, past, 1));
+}
+
+TEST_F(OrganizeFileTest, FileSourceSeesAFileCutShortAfterItWasOpened) {
+  const DWORD window = organize::FileSource::WindowSize;
+  temp.write("bytes", std::string(2 * window, 'x'));
+  organize::FileSource source((temp / "bytes").c_str());
+  // The AOL client may rewrite the file while it is read: the reader shares
+  // writing.
+  HANDLE writer = CreateFileA((temp / "bytes").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE) << GetLastError();
+  DWORD written = 0;
+  ASSERT_TRUE(WriteFile(writer, std::string(100, 'y').data(), 100, &written, nullptr));
+  ASSERT_TRUE(CloseHandle(writer));
+  char got[10];
+  EXPECT_TRUE(source.read(90, got, sizeof got));
+  EXPECT_EQ(std::string(got, sizeof got), std::string(10, 'y'));
+  EXPECT_FALSE(source.read(window, got, sizeof got));
 }
 
 TEST_F(OrganizeFileTest, WrongOrShortHeaderIsNoProfile) {
