@@ -22,11 +22,6 @@ int openFlags(DWORD access) {
   return writing ? O_WRONLY : O_RDONLY;
 }
 
-bool exists(const std::string& path) {
-  struct stat status;
-  return stat(path.c_str(), &status) == 0;
-}
-
 }  // namespace
 
 HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES, DWORD disposition,
@@ -35,7 +30,6 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIB
   if (!validName(name)) return INVALID_HANDLE_VALUE;
   std::string path = hostPath(name);
 
-  bool existed = exists(path);
   int flags = openFlags(access) | O_CLOEXEC;
   switch (disposition) {
     case CREATE_NEW: flags |= O_CREAT | O_EXCL; break;
@@ -45,7 +39,17 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIB
     case TRUNCATE_EXISTING: break;
     default: return fail(ERROR_INVALID_PARAMETER, INVALID_HANDLE_VALUE);
   }
-  int descriptor = open(path.c_str(), flags, 0666);
+  bool reportsExisting = disposition == CREATE_ALWAYS || disposition == OPEN_ALWAYS;
+  // A file that may exist is first made as a new one: most are new (every
+  // shortcut of an import), and a new file needs neither a look before nor
+  // truncating.
+  bool existed = false;
+  int descriptor = -1;
+  if (reportsExisting) {
+    descriptor = open(path.c_str(), flags | O_EXCL, 0666);
+    existed = descriptor < 0 && errno == EEXIST;
+  }
+  if (descriptor < 0) descriptor = open(path.c_str(), flags, 0666);
   if (descriptor < 0) {
     int error = errno;
     if (error == EEXIST && disposition == CREATE_NEW) return fail(ERROR_FILE_EXISTS, INVALID_HANDLE_VALUE);
@@ -62,7 +66,7 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIB
     close(descriptor);
     return fail(ERROR_SHARING_VIOLATION, INVALID_HANDLE_VALUE);
   }
-  if (disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING) {
+  if ((disposition == CREATE_ALWAYS && existed) || disposition == TRUNCATE_EXISTING) {
     if (ftruncate(descriptor, 0) != 0) {
       int error = errno;
       close(descriptor);
@@ -70,7 +74,6 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIB
     }
   }
   HANDLE handle = addFile(FileObject{descriptor, status.st_dev, status.st_ino, access, shareMode});
-  bool reportsExisting = disposition == CREATE_ALWAYS || disposition == OPEN_ALWAYS;
   SetLastError(reportsExisting && existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
   return handle;
 }
