@@ -7,6 +7,12 @@ escaped: backslash, double quote, C0 controls, DEL and the C1 controls
 U+0080-U+009F. Everything else is printed as UTF-8.
 """
 
+import os
+import shutil
+import signal
+import subprocess
+import sys
+
 NAMED = {"\\": "\\\\", '"': '\\"', "\n": "\\n", "\r": "\\r", "\t": "\\t"}
 
 
@@ -31,3 +37,35 @@ def folder_line(depth, title):
 
 def bookmark_line(depth, title, url):
     return "%d B %s %s" % (depth, quote(title), quote(url))
+
+
+def write_sections(sections):
+    """Prints the items of each root, [(heading, lines)], with a "# heading"
+    line before those of a root with a heading that holds any."""
+    lines = []
+    for heading, items in sections:
+        if heading and items:
+            lines.append("# " + heading)
+        lines.extend(items)
+    sys.stdout.write("".join(line + "\n" for line in lines))
+
+
+def stop(process, seconds):
+    """Ends a browser started in a process group of its own: politely, then
+    for good after `seconds`."""
+    if process.poll() is not None:
+        return
+    os.killpg(process.pid, signal.SIGTERM)
+    try:
+        process.wait(seconds)
+    except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
+
+
+def remove_work(work, keep):
+    """Removes the work folder, copied first to `keep` when one is named."""
+    if keep:
+        shutil.rmtree(keep, ignore_errors=True)
+        shutil.copytree(work, keep, symlinks=True, ignore_dangling_symlinks=True)
+    shutil.rmtree(work, ignore_errors=True)

@@ -24,7 +24,6 @@ machine cannot run it so (no unshare, Xvfb or chromium).
 import json
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -63,20 +62,9 @@ def start_display(log):
     with os.fdopen(read_end) as pipe:
         number = pipe.readline().strip()
     if not number:
-        stop(xvfb)
+        canonical.stop(xvfb, STOP_SECONDS)
         return None, None
     return xvfb, ":" + number
-
-
-def stop(process):
-    if process.poll() is not None:
-        return
-    os.killpg(process.pid, signal.SIGTERM)
-    try:
-        process.wait(STOP_SECONDS)
-    except subprocess.TimeoutExpired:
-        os.killpg(process.pid, signal.SIGKILL)
-        process.wait()
 
 
 def read_bookmarks(path):
@@ -122,8 +110,8 @@ def run_chromium(work, bookmarks, log):
                 return None, "Chromium did not import within %d s" % IMPORT_SECONDS
             time.sleep(0.5)
     finally:
-        stop(chromium)
-        stop(xvfb)
+        canonical.stop(chromium, STOP_SECONDS)
+        canonical.stop(xvfb, STOP_SECONDS)
 
 
 def print_items(node, depth, lines):
@@ -152,20 +140,15 @@ def main(argv):
         if failure:
             sys.stderr.write("chromium-import.py: %s: %s\n" % (argv[0], failure))
             return 1
-        lines = []
+        sections = []
         for key, heading in ROOTS:
             items = []
             print_items(tree["roots"].get(key, {}), 0, items)
-            if heading and items:
-                lines.append("# " + heading)
-            lines.extend(items)
-        sys.stdout.write("".join(line + "\n" for line in lines))
+            sections.append((heading, items))
+        canonical.write_sections(sections)
         return 0
     finally:
-        if keep:
-            shutil.rmtree(keep, ignore_errors=True)
-            shutil.copytree(work, keep, symlinks=True, ignore_dangling_symlinks=True)
-        shutil.rmtree(work, ignore_errors=True)
+        canonical.remove_work(work, keep)
 
 
 if __name__ == "__main__":

@@ -18,7 +18,6 @@ Firefox does not import within the time allowed.
 
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -111,17 +110,6 @@ def import_done(profile):
         return False
 
 
-def stop(firefox):
-    if firefox.poll() is not None:
-        return
-    os.killpg(firefox.pid, signal.SIGTERM)
-    try:
-        firefox.wait(STOP_SECONDS)
-    except subprocess.TimeoutExpired:
-        os.killpg(firefox.pid, signal.SIGKILL)
-        firefox.wait()
-
-
 def run_firefox(profile, home, log):
     env = dict(os.environ, HOME=home, MOZ_HEADLESS="1", MOZ_CRASHREPORTER_DISABLE="1",
                MOZ_DISABLE_AUTO_SAFE_MODE="1")
@@ -137,7 +125,7 @@ def run_firefox(profile, home, log):
                 return "Firefox did not import within %d s" % IMPORT_SECONDS
             time.sleep(0.5)
     finally:
-        stop(firefox)
+        canonical.stop(firefox, STOP_SECONDS)
     return None
 
 
@@ -203,20 +191,15 @@ def main(argv):
             if os.path.exists(source):
                 shutil.copy(source, copy)
         children, guids = read_tree(os.path.join(copy, "places.sqlite"))
-        lines = []
+        sections = []
         for guid, heading in ROOTS:
             items = []
             print_items(children, guids[guid], 0, items)
-            if heading and items:
-                lines.append("# " + heading)
-            lines.extend(items)
-        sys.stdout.write("".join(line + "\n" for line in lines))
+            sections.append((heading, items))
+        canonical.write_sections(sections)
         return 0
     finally:
-        if keep:
-            shutil.rmtree(keep, ignore_errors=True)
-            shutil.copytree(work, keep, symlinks=True, ignore_dangling_symlinks=True)
-        shutil.rmtree(work, ignore_errors=True)
+        canonical.remove_work(work, keep)
 
 
 if __name__ == "__main__":
