@@ -7,8 +7,10 @@
 # share the machine's load, which may change between rounds) and the peak
 # memory (VmHWM) of the Placemove.exe process. The import is timed from
 # pressing Next on the destination page to the completion text showing
-# (tests/bench/BenchImport); every run writes into an empty folder. Not part
-# of scripts/test.sh.
+# (tests/bench/BenchImport); every run writes into an empty folder, which
+# is a link to memory-backed storage (/dev/shm) where there is some: on a
+# disk the time of writing back what the round before wrote varies more
+# than the whole difference. Not part of scripts/test.sh.
 #   scripts/bench-import.sh [rounds [sizes...]]     (default: 3 rounds; 2000 10000 40000)
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
@@ -19,7 +21,9 @@ sizes=${*:-2000 10000 40000}
 
 echo "== Windows build"
 build_windows >/dev/null
-trap stop_display EXIT
+trees=""
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then trees=$(mktemp -d /dev/shm/placemove-bench.XXXXXX); fi
+trap 'stop_display; [ -z "$trees" ] || rm -rf "$trees"' EXIT
 start_display
 prepare_wine
 
@@ -52,10 +56,23 @@ watch_memory() {
   done
 }
 
+# fresh_folder PATH: PATH empty; with memory-backed storage a link to an
+# empty folder there.
+fresh_folder() {
+  rm -rf "$1"
+  if [ -n "$trees" ]; then
+    local target="$trees/$(basename "$1")"
+    rm -rf "$target"
+    mkdir -p "$target" "$(dirname "$1")"
+    ln -s "$target" "$1"
+  fi
+}
+
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
 
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
+[ -z "$trees" ] || echo "The trees are written to $trees."
 printf '%-8s %6s %12s %12s %7s %11s %12s\n' favourites rounds import_ms baseline_ms ratio round_ratio peak_kB
 for size in $sizes; do
   profiles="$work/profiles/$size"
@@ -67,7 +84,7 @@ for size in $sizes; do
   ratios=()
   peaks=()
   for _ in $(seq "$rounds"); do
-    rm -rf "${favorites:?}/$destination"
+    fresh_folder "${favorites:?}/$destination"
     memory=$(mktemp)
     echo 0 >"$memory"
     watch_memory "$memory" &
@@ -78,7 +95,7 @@ for size in $sizes; do
     peaks+=("$(cat "$memory")")
     rm -f "$memory"
 
-    rm -rf "$work/bare"
+    fresh_folder "$work/bare"
     baselines+=("$(run "$programs/BareWrite.exe" "$size" "$bare")")
     ratios+=("$(ratio "${imports[-1]}" "${baselines[-1]}")")
   done
