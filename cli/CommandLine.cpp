@@ -14,22 +14,22 @@ bool is(const char* argument, const char* name) { return std::strcmp(argument, n
 
 // The options each command takes, by name; `value` says whether the next
 // argument belongs to it.
-struct OptionSpec {
+struct KnownOption {
   const char* name;
   bool value;
   bool forExport;
   bool forImport;
 };
 
-const OptionSpec optionSpecs[] = {
+const KnownOption knownOptions[] = {
     {"-o", true, true, false},         {"--profile", true, true, true}, {"--folder", true, true, true},
     {"--codepage", true, true, false}, {"--force", false, true, false}, {"--aol-links", true, true, false},
     {"--to", true, false, true},
 };
 
-const OptionSpec* findSpec(const char* name) {
-  for (const OptionSpec& spec : optionSpecs) {
-    if (is(name, spec.name)) return &spec;
+const KnownOption* findOption(const char* name) {
+  for (const KnownOption& known : knownOptions) {
+    if (is(name, known.name)) return &known;
   }
   return nullptr;
 }
@@ -96,12 +96,12 @@ bool parseCommandLine(int argc, char** argv, Options& options) {
       options.directory = argument;
       continue;
     }
-    const OptionSpec* spec = findSpec(argument);
-    if (spec == nullptr || !((exporting && spec->forExport) || (importing && spec->forImport))) {
+    const KnownOption* known = findOption(argument);
+    if (known == nullptr || !((exporting && known->forExport) || (importing && known->forImport))) {
       return usageError("unknown option '%s'", argument);
     }
     const char* value = nullptr;
-    if (spec->value) {
+    if (known->value) {
       if (i + 1 == argc) return usageError("option '%s' needs a value", argument);
       value = argv[++i];
     }

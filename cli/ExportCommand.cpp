@@ -7,6 +7,7 @@
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
 #include "cli/DefaultPlaces.h"
+#include "cli/FileQueries.h"
 #include "cli/Profiles.h"
 #include "cli/SafeOutputFile.h"
 #include "cli/Summary.h"
@@ -22,18 +23,10 @@ ProfileTable table;
 
 const char DefaultOutput[] = "bookmarks.html";
 
-bool exists(const char* path) {
-  WIN32_FIND_DATAA data;
-  HANDLE search = FindFirstFileA(path, &data);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return true;
-}
-
 // A file to write that is there already and may not be replaced: told, and
 // true.
 bool refusedOverwrite(const char* path, const Options& options) {
-  if (options.force || !exists(path)) return false;
+  if (options.force || !pathExists(path)) return false;
   char shown[MAX_PATH];
   showPath(path, shown, MAX_PATH);
   printProblem("'%s' exists; give --force to replace it", shown);

@@ -7,6 +7,7 @@
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
 #include "cli/DefaultPlaces.h"
+#include "cli/FileQueries.h"
 #include "cli/Profiles.h"
 #include "cli/Summary.h"
 #include "cli/TerminalProgress.h"
@@ -36,14 +37,6 @@ int chooseRoot(const Options& options, char* root) {
   if (destinationRoot(favorites, name, root)) return 0;
   printProblem("'%s' cannot be the name of a folder below Favorites", name);
   return 2;
-}
-
-bool isDirectory(const char* path) {
-  WIN32_FIND_DATAA data;
-  HANDLE search = FindFirstFileA(path, &data);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 // Makes the root with its parents; an existing folder is used as it is.

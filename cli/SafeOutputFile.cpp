@@ -3,6 +3,8 @@
 #include "favorites/Texts.h"
 #include "support/Errors.h"
 
+#include <new>
+
 SafeOutputFile::SafeOutputFile(const char* target) : file_(nullptr), committed_(false) {
   temporary_[0] = '\0';
   if (copyText(target, target_, MAX_PATH) == MAX_PATH) {
@@ -20,7 +22,7 @@ SafeOutputFile::SafeOutputFile(const char* target) : file_(nullptr), committed_(
     HANDLE handle = CreateFileA(temporary_, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
-      file_ = new FileOutputStream(handle, temporary_);
+      file_ = new (std::nothrow) FileOutputStream(handle, temporary_);
       if (file_ != nullptr) return;
       CloseHandle(handle);
       DeleteFileA(temporary_);
