@@ -17,7 +17,6 @@
 #include "cli/UserPath.h"
 #include "favorites/FavoritesFolderWriter.h"
 #include "favorites/Paths.h"
-#include "support/Errors.h"
 
 namespace {
 
@@ -54,19 +53,23 @@ DWORD makeFolder(const char* folder) {
   return code != ERROR_SUCCESS ? code : ERROR_PATH_NOT_FOUND;
 }
 
-// The system's text of the error `code`, on one line.
-void reasonOf(DWORD code, char* reason) { errorLine(mirrex::Win32Error("CreateDirectory", code), reason, LineSize); }
-
-// A folder that cannot be written in: named once, the first time, with the
-// system's reason; the counts tell the rest.
-void nameUnwritable(const char* folder, DWORD code) {
-  if (unwritableNamed) return;
-  unwritableNamed = true;
+// "<what> '<folder>': <the system's text of the error code>", on one line.
+void printFolderProblem(const char* what, const char* folder, DWORD code) {
   char shown[MAX_PATH];
   showPath(folder, shown, MAX_PATH);
+  char text[LineSize] = "";
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, LineSize, nullptr);
   char reason[LineSize];
-  reasonOf(code, reason);
-  printProblem("cannot write in '%s': %s", shown, reason);
+  oneLine(text, reason, LineSize);
+  printProblem("%s '%s': %s", what, shown, reason);
+}
+
+// A folder that cannot be made or written in: named once, the first time;
+// the counts tell the rest.
+void nameUnwritable(const char* what, const char* folder, DWORD code) {
+  if (unwritableNamed) return;
+  unwritableNamed = true;
+  printFolderProblem(what, folder, code);
 }
 
 void add(const ImportCounts& written, RunCounts& counts) {
@@ -105,8 +108,8 @@ bool importRow(const ProfileEntry& entry, const Options& options, const char* ro
   } else {
     DWORD code = makeFolder(folder);
     if (code != ERROR_SUCCESS) {
-      nameUnwritable(root, code);
-      return countWithoutPlace(entry, progress, counts.notWritten);
+      nameUnwritable("cannot make the folder", folder, code);
+      return countWithoutPlace(entry, progress, code == ERROR_INVALID_NAME ? counts.invalidName : counts.notWritten);
     }
     // Counted as the bookmarks file counts a profile's folder.
     ++counts.folders;
@@ -121,7 +124,7 @@ bool importRow(const ProfileEntry& entry, const Options& options, const char* ro
   // Items failing where nothing at all could be written: the folder's own
   // failure, read-only or gone.
   if (written.destinationError != ERROR_SUCCESS && written.folders + written.favorites == 0) {
-    nameUnwritable(folder, written.destinationError);
+    nameUnwritable("cannot write in", folder, written.destinationError);
   }
   return read;
 }
@@ -136,11 +139,7 @@ int runImport(const Options& options) {
   if (code != 0) return code;
   DWORD made = makeFolder(root);
   if (made != ERROR_SUCCESS) {
-    char shown[MAX_PATH];
-    showPath(root, shown, MAX_PATH);
-    char reason[LineSize];
-    reasonOf(made, reason);
-    printProblem("cannot make the folder '%s': %s", shown, reason);
+    printFolderProblem("cannot make the folder", root, made);
     releaseProfiles(table);
     return 1;
   }

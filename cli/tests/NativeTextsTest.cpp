@@ -107,8 +107,8 @@ TEST_F(CliTest, AFolderThatCannotBeWrittenInIsNamedOnceAndEverythingCounted) {
   EXPECT_EQ(both.exitCode, 1) << both.err;
   lines = linesOf(both.err);
   ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines[0], "placemove-cli: cannot write in '" + readOnly + "': Access is denied.");
-  EXPECT_FALSE(contains(both.err.substr(lines[0].size()), "cannot write")) << "named once: " << both.err;
+  EXPECT_EQ(lines[0], "placemove-cli: cannot make the folder '" + readOnly + "/Ann': Access is denied.");
+  EXPECT_FALSE(contains(both.err.substr(lines[0].size()), "placemove-cli:")) << "named once: " << both.err;
   // Each profile's folder as well.
   EXPECT_TRUE(contains(both.err, "Skipped, could not be written: 8\n")) << both.err;
   if (geteuid() != 0) chmod(readOnly.c_str(), 0755);
