@@ -34,7 +34,7 @@ protected:
     for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
       for (const char* key : WrittenKeys) {
         HKEY handle = nullptr;
-        if (RegOpenKeyExA(root, key, 0, KEY_QUERY_VALUE, &handle) == ERROR_SUCCESS) {
+        if (RegOpenKeyExA(root, key, 0, KEY_QUERY_VALUE | TestRegistryView, &handle) == ERROR_SUCCESS) {
           RegCloseKey(handle);
           FAIL() << "the registry holds " << key << " already; the test would change it";
         }
@@ -68,7 +68,7 @@ protected:
   // Leaves the row's key in place without its value.
   static void removeValue(HKEY root, int row) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(root, InstallKeyRows[row - 1].subKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExA(root, InstallKeyRows[row - 1].subKey, 0, KEY_SET_VALUE | TestRegistryView, &key), ERROR_SUCCESS);
     LONG code = deleteTestValue(key, InstallKeyRows[row - 1].valueName);
     RegCloseKey(key);
     ASSERT_EQ(code, ERROR_SUCCESS) << "RegDeleteValue row " << row;

@@ -6,6 +6,11 @@
 
 #include <windows.h>
 
+// The registry view the tests write and read: the 32-bit one, where a
+// 32-bit AOL client writes its keys and where the locator looks for them
+// from either build (natively the stand-in has one view).
+const REGSAM TestRegistryView = KEY_WOW64_32KEY;
+
 // Creates the key and every key on the way, and opens it to set values.
 LONG createTestKey(HKEY root, const char* subKey, HKEY* key);
 LONG setTestValue(HKEY key, const char* valueName, DWORD type, const BYTE* data, DWORD dataSize);
