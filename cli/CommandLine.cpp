@@ -83,13 +83,18 @@ bool parseCommandLine(int argc, char** argv, Options& options) {
   if (!parseCommand(argv[1], options)) return false;
   bool exporting = options.command == Command::Export;
   bool importing = options.command == Command::Import;
+  bool optionsEnded = false;
   for (int i = 2; i < argc; ++i) {
     const char* argument = argv[i];
-    if (is(argument, "--help") || is(argument, "-h")) {
+    if (!optionsEnded && is(argument, "--")) {
+      optionsEnded = true;
+      continue;
+    }
+    if (!optionsEnded && (is(argument, "--help") || is(argument, "-h"))) {
       options.command = Command::Help;
       return true;
     }
-    if (argument[0] != '-' || is(argument, "-")) {
+    if (optionsEnded || argument[0] != '-' || is(argument, "-")) {
       if (options.command == Command::Help || options.command == Command::Version || options.directory != nullptr) {
         return usageError("unexpected argument '%s'", argument);
       }

@@ -8,6 +8,7 @@
 #include "cli/ConsoleMessages.h"
 #include "cli/DefaultPlaces.h"
 #include "cli/FileQueries.h"
+#include "cli/OutputChecks.h"
 #include "cli/Profiles.h"
 #include "cli/Summary.h"
 #include "cli/TerminalProgress.h"
@@ -84,6 +85,9 @@ void importRow(const ProfileEntry& entry, const char* root, TerminalProgress& pr
 int runImport(const Options& options) {
   char root[JoinedPathSize];
   int code = chooseRoot(options, root);
+  char directory[MAX_PATH];
+  if (code == 0) code = chooseDirectory(options, directory);
+  if (code == 0) code = checkImportFolder(directory, root);
   if (code != 0) return code;
   code = findProfiles(options, table);
   if (code != 0) return code;
