@@ -142,7 +142,8 @@ void printUsage() {
       "  --folder NAME    the top folder (\"AOL Favorite Places\")\n"
       "  --codepage CP    the code page of the AOL texts (windows-1252)\n"
       "  --aol-links FILE lists the AOL-only links, which browsers do not import\n"
-      "  --to FOLDER      the folder to import into");
+      "  --to FOLDER      the folder to import into\n"
+      "  --               ends the options: what follows is DIR");
   char names[LineSize] = "";
   for (const char* const* name = CodePage::names(); *name != nullptr; ++name) {
     if (std::strlen(names) + std::strlen(*name) + 3 >= LineSize) break;
@@ -154,5 +155,5 @@ void printUsage() {
       "On Windows DIR defaults to the installed AOL's 'organize' folder, and import\n"
       "writes below Favorites unless --to is given; elsewhere DIR and --to are needed.\n"
       "Exit status: 0 done, 1 a profile could not be read or nothing could be written,\n"
-      "2 a usage error.");
+      "2 a usage error or an output refused, 130 interrupted.");
 }

@@ -16,7 +16,7 @@ volatile sig_atomic_t taken[MaxRemovedOnInterrupt];
 bool handling = false;
 
 // Only calls that are safe in a signal handler: unlink and _exit.
-void onSignal(int signal) {
+void exitAfterRemovingFiles(int signal) {
   for (int slot = 0; slot < MaxRemovedOnInterrupt; ++slot) {
     if (taken[slot]) unlink(removed[slot]);
   }
@@ -34,7 +34,7 @@ void handleSignals() {
   if (handling) return;
   handling = true;
   struct sigaction action = {};
-  action.sa_handler = onSignal;
+  action.sa_handler = exitAfterRemovingFiles;
   action.sa_mask = signalSet();
   for (int signal : Signals) {
     struct sigaction before;

@@ -17,7 +17,7 @@ bool taken[MaxRemovedOnInterrupt];
 
 // The export's thread may still be writing: the temporary files are open
 // with delete sharing, so they go once the process has ended.
-BOOL WINAPI onConsoleEvent(DWORD) {
+BOOL WINAPI exitAfterRemovingFiles(DWORD) {
   EnterCriticalSection(&slots);
   for (int slot = 0; slot < MaxRemovedOnInterrupt; ++slot) {
     if (taken[slot]) DeleteFileA(removed[slot]);
@@ -29,7 +29,7 @@ void handleConsoleEvents() {
   if (handling) return;
   handling = true;
   InitializeCriticalSection(&slots);
-  SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+  SetConsoleCtrlHandler(exitAfterRemovingFiles, TRUE);
 }
 
 }  // namespace

@@ -136,7 +136,7 @@ bool isThere(const std::string& path) { return access(path.c_str(), F_OK) == 0; 
 }  // namespace
 
 TEST_F(PosixOutputs, ASignalEndsAnExportWithoutAPartOfAFile) {
-  saveProfile("organize\\large", largeProfile(200000));
+  saveProfile("organize\\large", largeProfile(50000));
   work.write("bookmarks.html", "old");
   work.write("links.txt", "old links");
   const std::vector<std::string> before = work.tree();
