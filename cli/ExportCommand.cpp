@@ -109,12 +109,6 @@ int exportWithLinks(const Options& options, const CodePage& codePage, OutputStre
 }  // namespace
 
 int runExport(const Options& options) {
-  const CodePage* codePage = options.codePage != nullptr ? CodePage::find(options.codePage) : &CodePage::standard();
-  if (codePage == nullptr) {
-    printProblem("unknown code page '%s'", options.codePage);
-    printTryHelp();
-    return 2;
-  }
   const char* output = options.output != nullptr ? options.output : DefaultOutput;
   bool toStandardOutput = std::strcmp(output, "-") == 0;
   char path[UserPathSize];
@@ -140,8 +134,8 @@ int runExport(const Options& options) {
   // its name only when everything is written.
   if (toStandardOutput) {
     StandardOutputStream out;
-    return exportWithLinks(options, *codePage, out, nullptr, linksPath);
+    return exportWithLinks(options, *options.codePage, out, nullptr, linksPath);
   }
   SafeOutputFile file(path);
-  return exportWithLinks(options, *codePage, file.stream(), &file, linksPath);
+  return exportWithLinks(options, *options.codePage, file.stream(), &file, linksPath);
 }
