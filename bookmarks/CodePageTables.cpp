@@ -24,7 +24,7 @@ const WORD Windows1252[128] = {
     0x00F0, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7,
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x00FF,
 };
-const char* const Windows1252Names[] = {"windows-1252", "cp1252", "1252", nullptr};
+const char* const Windows1252Names[] = {"windows-1252", "cp1252", "1252", "x-cp1252", nullptr};
 
 // windows-874: bytes 0x80-0xFF.
 const WORD Windows874[128] = {
@@ -45,7 +45,7 @@ const WORD Windows874[128] = {
     0x0E50, 0x0E51, 0x0E52, 0x0E53, 0x0E54, 0x0E55, 0x0E56, 0x0E57,
     0x0E58, 0x0E59, 0x0E5A, 0x0E5B, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD,
 };
-const char* const Windows874Names[] = {"windows-874", "cp874", "874", nullptr};
+const char* const Windows874Names[] = {"windows-874", "cp874", "874", "x-cp874", nullptr};
 
 // windows-1250: bytes 0x80-0xFF.
 const WORD Windows1250[128] = {
@@ -66,7 +66,7 @@ const WORD Windows1250[128] = {
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
-const char* const Windows1250Names[] = {"windows-1250", "cp1250", "1250", nullptr};
+const char* const Windows1250Names[] = {"windows-1250", "cp1250", "1250", "x-cp1250", nullptr};
 
 // windows-1251: bytes 0x80-0xFF.
 const WORD Windows1251[128] = {
@@ -87,7 +87,7 @@ const WORD Windows1251[128] = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
-const char* const Windows1251Names[] = {"windows-1251", "cp1251", "1251", nullptr};
+const char* const Windows1251Names[] = {"windows-1251", "cp1251", "1251", "x-cp1251", nullptr};
 
 // windows-1253: bytes 0x80-0xFF.
 const WORD Windows1253[128] = {
@@ -108,7 +108,7 @@ const WORD Windows1253[128] = {
     0x03C0, 0x03C1, 0x03C2, 0x03C3, 0x03C4, 0x03C5, 0x03C6, 0x03C7,
     0x03C8, 0x03C9, 0x03CA, 0x03CB, 0x03CC, 0x03CD, 0x03CE, 0xFFFD,
 };
-const char* const Windows1253Names[] = {"windows-1253", "cp1253", "1253", nullptr};
+const char* const Windows1253Names[] = {"windows-1253", "cp1253", "1253", "x-cp1253", nullptr};
 
 // windows-1254: bytes 0x80-0xFF.
 const WORD Windows1254[128] = {
@@ -129,7 +129,7 @@ const WORD Windows1254[128] = {
     0x011F, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7,
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x0131, 0x015F, 0x00FF,
 };
-const char* const Windows1254Names[] = {"windows-1254", "cp1254", "1254", nullptr};
+const char* const Windows1254Names[] = {"windows-1254", "cp1254", "1254", "x-cp1254", nullptr};
 
 // windows-1255: bytes 0x80-0xFF.
 const WORD Windows1255[128] = {
@@ -150,7 +150,7 @@ const WORD Windows1255[128] = {
     0x05E0, 0x05E1, 0x05E2, 0x05E3, 0x05E4, 0x05E5, 0x05E6, 0x05E7,
     0x05E8, 0x05E9, 0x05EA, 0xFFFD, 0xFFFD, 0x200E, 0x200F, 0xFFFD,
 };
-const char* const Windows1255Names[] = {"windows-1255", "cp1255", "1255", nullptr};
+const char* const Windows1255Names[] = {"windows-1255", "cp1255", "1255", "x-cp1255", nullptr};
 
 // windows-1256: bytes 0x80-0xFF.
 const WORD Windows1256[128] = {
@@ -171,7 +171,7 @@ const WORD Windows1256[128] = {
     0x064B, 0x064C, 0x064D, 0x064E, 0x00F4, 0x064F, 0x0650, 0x00F7,
     0x0651, 0x00F9, 0x0652, 0x00FB, 0x00FC, 0x200E, 0x200F, 0x06D2,
 };
-const char* const Windows1256Names[] = {"windows-1256", "cp1256", "1256", nullptr};
+const char* const Windows1256Names[] = {"windows-1256", "cp1256", "1256", "x-cp1256", nullptr};
 
 // windows-1257: bytes 0x80-0xFF.
 const WORD Windows1257[128] = {
@@ -192,7 +192,7 @@ const WORD Windows1257[128] = {
     0x0161, 0x0144, 0x0146, 0x00F3, 0x014D, 0x00F5, 0x00F6, 0x00F7,
     0x0173, 0x0142, 0x015B, 0x016B, 0x00FC, 0x017C, 0x017E, 0x02D9,
 };
-const char* const Windows1257Names[] = {"windows-1257", "cp1257", "1257", nullptr};
+const char* const Windows1257Names[] = {"windows-1257", "cp1257", "1257", "x-cp1257", nullptr};
 
 // windows-1258: bytes 0x80-0xFF.
 const WORD Windows1258[128] = {
@@ -213,7 +213,7 @@ const WORD Windows1258[128] = {
     0x0111, 0x00F1, 0x0323, 0x00F3, 0x00F4, 0x01A1, 0x00F6, 0x00F7,
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x01B0, 0x20AB, 0x00FF,
 };
-const char* const Windows1258Names[] = {"windows-1258", "cp1258", "1258", nullptr};
+const char* const Windows1258Names[] = {"windows-1258", "cp1258", "1258", "x-cp1258", nullptr};
 
 // ibm866: bytes 0x80-0xFF.
 const WORD Ibm866[128] = {
@@ -234,7 +234,7 @@ const WORD Ibm866[128] = {
     0x0401, 0x0451, 0x0404, 0x0454, 0x0407, 0x0457, 0x040E, 0x045E,
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x2116, 0x00A4, 0x25A0, 0x00A0,
 };
-const char* const Ibm866Names[] = {"ibm866", "cp866", "866", nullptr};
+const char* const Ibm866Names[] = {"ibm866", "cp866", "866", "ibm-866", nullptr};
 
 // iso-8859-1: bytes 0x80-0xFF.
 const WORD Iso88591[128] = {
@@ -255,7 +255,7 @@ const WORD Iso88591[128] = {
     0x00F0, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7,
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x00FF,
 };
-const char* const Iso88591Names[] = {"iso-8859-1", "iso8859-1", "28591", nullptr};
+const char* const Iso88591Names[] = {"iso-8859-1", "iso8859-1", "iso_8859-1", "iso88591", "28591", "latin1", "latin-1", "l1", nullptr};
 
 // iso-8859-2: bytes 0x80-0xFF.
 const WORD Iso88592[128] = {
@@ -276,7 +276,7 @@ const WORD Iso88592[128] = {
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
-const char* const Iso88592Names[] = {"iso-8859-2", "iso8859-2", "28592", nullptr};
+const char* const Iso88592Names[] = {"iso-8859-2", "iso8859-2", "iso_8859-2", "iso88592", "28592", "latin2", "latin-2", "l2", nullptr};
 
 // iso-8859-3: bytes 0x80-0xFF.
 const WORD Iso88593[128] = {
@@ -297,7 +297,7 @@ const WORD Iso88593[128] = {
     0xFFFD, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x0121, 0x00F6, 0x00F7,
     0x011D, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x016D, 0x015D, 0x02D9,
 };
-const char* const Iso88593Names[] = {"iso-8859-3", "iso8859-3", "28593", nullptr};
+const char* const Iso88593Names[] = {"iso-8859-3", "iso8859-3", "iso_8859-3", "iso88593", "28593", "latin3", "latin-3", "l3", nullptr};
 
 // iso-8859-4: bytes 0x80-0xFF.
 const WORD Iso88594[128] = {
@@ -318,7 +318,7 @@ const WORD Iso88594[128] = {
     0x0111, 0x0146, 0x014D, 0x0137, 0x00F4, 0x00F5, 0x00F6, 0x00F7,
     0x00F8, 0x0173, 0x00FA, 0x00FB, 0x00FC, 0x0169, 0x016B, 0x02D9,
 };
-const char* const Iso88594Names[] = {"iso-8859-4", "iso8859-4", "28594", nullptr};
+const char* const Iso88594Names[] = {"iso-8859-4", "iso8859-4", "iso_8859-4", "iso88594", "28594", "latin4", "latin-4", "l4", nullptr};
 
 // iso-8859-5: bytes 0x80-0xFF.
 const WORD Iso88595[128] = {
@@ -339,7 +339,7 @@ const WORD Iso88595[128] = {
     0x2116, 0x0451, 0x0452, 0x0453, 0x0454, 0x0455, 0x0456, 0x0457,
     0x0458, 0x0459, 0x045A, 0x045B, 0x045C, 0x00A7, 0x045E, 0x045F,
 };
-const char* const Iso88595Names[] = {"iso-8859-5", "iso8859-5", "28595", nullptr};
+const char* const Iso88595Names[] = {"iso-8859-5", "iso8859-5", "iso_8859-5", "iso88595", "28595", "cyrillic", nullptr};
 
 // iso-8859-6: bytes 0x80-0xFF.
 const WORD Iso88596[128] = {
@@ -360,7 +360,7 @@ const WORD Iso88596[128] = {
     0x0650, 0x0651, 0x0652, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD,
     0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD,
 };
-const char* const Iso88596Names[] = {"iso-8859-6", "iso8859-6", "28596", nullptr};
+const char* const Iso88596Names[] = {"iso-8859-6", "iso8859-6", "iso_8859-6", "iso88596", "28596", "arabic", nullptr};
 
 // iso-8859-7: bytes 0x80-0xFF.
 const WORD Iso88597[128] = {
@@ -381,7 +381,7 @@ const WORD Iso88597[128] = {
     0x03C0, 0x03C1, 0x03C2, 0x03C3, 0x03C4, 0x03C5, 0x03C6, 0x03C7,
     0x03C8, 0x03C9, 0x03CA, 0x03CB, 0x03CC, 0x03CD, 0x03CE, 0xFFFD,
 };
-const char* const Iso88597Names[] = {"iso-8859-7", "iso8859-7", "28597", nullptr};
+const char* const Iso88597Names[] = {"iso-8859-7", "iso8859-7", "iso_8859-7", "iso88597", "28597", "greek", nullptr};
 
 // iso-8859-8: bytes 0x80-0xFF.
 const WORD Iso88598[128] = {
@@ -402,7 +402,7 @@ const WORD Iso88598[128] = {
     0x05E0, 0x05E1, 0x05E2, 0x05E3, 0x05E4, 0x05E5, 0x05E6, 0x05E7,
     0x05E8, 0x05E9, 0x05EA, 0xFFFD, 0xFFFD, 0x200E, 0x200F, 0xFFFD,
 };
-const char* const Iso88598Names[] = {"iso-8859-8", "iso8859-8", "28598", nullptr};
+const char* const Iso88598Names[] = {"iso-8859-8", "iso8859-8", "iso_8859-8", "iso88598", "28598", "hebrew", nullptr};
 
 // iso-8859-9: bytes 0x80-0xFF.
 const WORD Iso88599[128] = {
@@ -423,7 +423,7 @@ const WORD Iso88599[128] = {
     0x011F, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7,
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x0131, 0x015F, 0x00FF,
 };
-const char* const Iso88599Names[] = {"iso-8859-9", "iso8859-9", "28599", nullptr};
+const char* const Iso88599Names[] = {"iso-8859-9", "iso8859-9", "iso_8859-9", "iso88599", "28599", "latin5", "latin-5", "l5", nullptr};
 
 // iso-8859-10: bytes 0x80-0xFF.
 const WORD Iso885910[128] = {
@@ -444,7 +444,7 @@ const WORD Iso885910[128] = {
     0x00F0, 0x0146, 0x014D, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x0169,
     0x00F8, 0x0173, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x0138,
 };
-const char* const Iso885910Names[] = {"iso-8859-10", "iso8859-10", "28600", nullptr};
+const char* const Iso885910Names[] = {"iso-8859-10", "iso8859-10", "iso_8859-10", "iso885910", "28600", "latin6", "latin-6", "l6", nullptr};
 
 // iso-8859-11: bytes 0x80-0xFF.
 const WORD Iso885911[128] = {
@@ -465,7 +465,7 @@ const WORD Iso885911[128] = {
     0x0E50, 0x0E51, 0x0E52, 0x0E53, 0x0E54, 0x0E55, 0x0E56, 0x0E57,
     0x0E58, 0x0E59, 0x0E5A, 0x0E5B, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD,
 };
-const char* const Iso885911Names[] = {"iso-8859-11", "iso8859-11", "28601", nullptr};
+const char* const Iso885911Names[] = {"iso-8859-11", "iso8859-11", "iso_8859-11", "iso885911", "28601", "thai", nullptr};
 
 // iso-8859-13: bytes 0x80-0xFF.
 const WORD Iso885913[128] = {
@@ -486,7 +486,7 @@ const WORD Iso885913[128] = {
     0x0161, 0x0144, 0x0146, 0x00F3, 0x014D, 0x00F5, 0x00F6, 0x00F7,
     0x0173, 0x0142, 0x015B, 0x016B, 0x00FC, 0x017C, 0x017E, 0x2019,
 };
-const char* const Iso885913Names[] = {"iso-8859-13", "iso8859-13", "28603", nullptr};
+const char* const Iso885913Names[] = {"iso-8859-13", "iso8859-13", "iso_8859-13", "iso885913", "28603", "latin7", "latin-7", "l7", nullptr};
 
 // iso-8859-14: bytes 0x80-0xFF.
 const WORD Iso885914[128] = {
@@ -507,7 +507,7 @@ const WORD Iso885914[128] = {
     0x0175, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x1E6B,
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x0177, 0x00FF,
 };
-const char* const Iso885914Names[] = {"iso-8859-14", "iso8859-14", "28604", nullptr};
+const char* const Iso885914Names[] = {"iso-8859-14", "iso8859-14", "iso_8859-14", "iso885914", "28604", "latin8", "latin-8", "l8", nullptr};
 
 // iso-8859-15: bytes 0x80-0xFF.
 const WORD Iso885915[128] = {
@@ -528,7 +528,7 @@ const WORD Iso885915[128] = {
     0x00F0, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7,
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x00FF,
 };
-const char* const Iso885915Names[] = {"iso-8859-15", "iso8859-15", "28605", nullptr};
+const char* const Iso885915Names[] = {"iso-8859-15", "iso8859-15", "iso_8859-15", "iso885915", "28605", "latin9", "latin-9", "l9", nullptr};
 
 // iso-8859-16: bytes 0x80-0xFF.
 const WORD Iso885916[128] = {
@@ -549,7 +549,7 @@ const WORD Iso885916[128] = {
     0x0111, 0x0144, 0x00F2, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x015B,
     0x0171, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x0119, 0x021B, 0x00FF,
 };
-const char* const Iso885916Names[] = {"iso-8859-16", "iso8859-16", "28606", nullptr};
+const char* const Iso885916Names[] = {"iso-8859-16", "iso8859-16", "iso_8859-16", "iso885916", "28606", "latin10", "latin-10", "l10", nullptr};
 
 // koi8-r: bytes 0x80-0xFF.
 const WORD Koi8R[128] = {
@@ -570,7 +570,7 @@ const WORD Koi8R[128] = {
     0x041F, 0x042F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0416, 0x0412,
     0x042C, 0x042B, 0x0417, 0x0428, 0x042D, 0x0429, 0x0427, 0x042A,
 };
-const char* const Koi8RNames[] = {"koi8-r", "20866", nullptr};
+const char* const Koi8RNames[] = {"koi8-r", "koi8r", "20866", nullptr};
 
 // koi8-u: bytes 0x80-0xFF.
 const WORD Koi8U[128] = {
@@ -591,7 +591,7 @@ const WORD Koi8U[128] = {
     0x041F, 0x042F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0416, 0x0412,
     0x042C, 0x042B, 0x0417, 0x0428, 0x042D, 0x0429, 0x0427, 0x042A,
 };
-const char* const Koi8UNames[] = {"koi8-u", "21866", nullptr};
+const char* const Koi8UNames[] = {"koi8-u", "koi8u", "21866", nullptr};
 
 // macintosh: bytes 0x80-0xFF.
 const WORD Macintosh[128] = {
@@ -612,7 +612,7 @@ const WORD Macintosh[128] = {
     0xF8FF, 0x00D2, 0x00DA, 0x00DB, 0x00D9, 0x0131, 0x02C6, 0x02DC,
     0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7,
 };
-const char* const MacintoshNames[] = {"macintosh", "mac-roman", "macroman", "x-mac-roman", "10000", nullptr};
+const char* const MacintoshNames[] = {"macintosh", "mac", "mac-roman", "macroman", "x-mac-roman", "10000", nullptr};
 
 const char* const Utf8Names[] = {"utf-8", "utf8", "65001", nullptr};
 

@@ -89,13 +89,18 @@ bool parseCommandLine(int argc, char** argv, Options& options) {
   bool exporting = options.command == Command::Export;
   bool importing = options.command == Command::Import;
   bool listing = options.command == Command::List;
+  bool optionsEnded = false;
   for (int i = 2; i < argc; ++i) {
     const char* argument = argv[i];
-    if (is(argument, "--help") || is(argument, "-h")) {
+    if (!optionsEnded && is(argument, "--")) {
+      optionsEnded = true;
+      continue;
+    }
+    if (!optionsEnded && (is(argument, "--help") || is(argument, "-h"))) {
       options.command = Command::Help;
       return true;
     }
-    if (argument[0] != '-' || is(argument, "-")) {
+    if (optionsEnded || argument[0] != '-' || is(argument, "-")) {
       if (options.command == Command::Help || options.command == Command::Version || options.directory != nullptr) {
         return usageError("unexpected argument '%s'", argument);
       }
@@ -145,7 +150,8 @@ void printUsage() {
       "  --folder NAME    the top folder (\"AOL Favorite Places\")\n"
       "  --codepage CP    the code page of the AOL texts (windows-1252)\n"
       "  --aol-links FILE lists the AOL-only links, which browsers do not import\n"
-      "  --to FOLDER      the folder to import into");
+      "  --to FOLDER      the folder to import into\n"
+      "  --               ends the options: what follows is DIR");
   char names[LineSize] = "";
   for (const char* const* name = CodePage::names(); *name != nullptr; ++name) {
     if (std::strlen(names) + std::strlen(*name) + 3 >= LineSize) break;
@@ -158,5 +164,5 @@ void printUsage() {
       "On Windows DIR defaults to the installed AOL's 'organize' folder, and import\n"
       "writes below Favorites unless --to is given; elsewhere DIR and --to are needed.\n"
       "Exit status: 0 done, 1 a profile could not be read or nothing could be written,\n"
-      "2 a usage error.");
+      "2 a usage error or an output refused, 130 interrupted.");
 }

@@ -7,7 +7,7 @@
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
 #include "cli/DefaultPlaces.h"
-#include "cli/FileQueries.h"
+#include "cli/OutputChecks.h"
 #include "cli/Profiles.h"
 #include "cli/SafeOutputFile.h"
 #include "cli/Summary.h"
@@ -22,16 +22,6 @@ namespace {
 ProfileTable table;
 
 const char DefaultOutput[] = "bookmarks.html";
-
-// A file to write that is there already and may not be replaced: told, and
-// true.
-bool refusedOverwrite(const char* path, const Options& options) {
-  if (options.force || !pathExists(path)) return false;
-  char shown[MAX_PATH];
-  showPath(path, shown, MAX_PATH);
-  printProblem("'%s' exists; give --force to replace it", shown);
-  return true;
-}
 
 // Writes the chosen profiles: a lone one straight into the top folder,
 // several in a folder each, named after the screen name.
@@ -85,19 +75,35 @@ void writeBookmarks(const Options& options, const CodePage& codePage, OutputStre
   counts.aolOnlyLinks = written.aolOnlyLinks;
 }
 
-// The file to `out`, and the list of AOL-only links to `linksPath` when
-// one is asked for.
-void writeFiles(const Options& options, const CodePage& codePage, OutputStream& out, const char* linksPath,
-                RunCounts& counts) {
-  if (options.aolLinks == nullptr) {
+// Reads the chosen profiles and writes the file to `out`, and the list of
+// AOL-only links to `links` when one is asked for; then the files made
+// beside their targets (`file`, `links`, may be null) take their names.
+int exportProfiles(const Options& options, const CodePage& codePage, OutputStream& out, SafeOutputFile* file,
+                   SafeOutputFile* links) {
+  int code = findProfiles(options, table);
+  if (code != 0) return code;
+  RunCounts counts;
+  if (links == nullptr) {
     writeBookmarks(options, codePage, out, nullptr, counts);
-    return;
+  } else {
+    BufferedOutputStream buffer(&links->stream());
+    writeBookmarks(options, codePage, out, &buffer, counts);
+    buffer.flush();
+    links->commit(options.force);
   }
+  if (file != nullptr) file->commit(options.force);
+  counts.unreadableProfiles += unreadableFileCount();
+  printExportSummary(counts, options.aolLinks);
+  releaseProfiles(table);
+  return exitCode(counts);
+}
+
+// The list of AOL-only links, when one is asked for, made beside its target.
+int exportWithLinks(const Options& options, const CodePage& codePage, OutputStream& out, SafeOutputFile* file,
+                    const char* linksPath) {
+  if (options.aolLinks == nullptr) return exportProfiles(options, codePage, out, file, nullptr);
   SafeOutputFile links(linksPath);
-  BufferedOutputStream buffer(&links.stream());
-  writeBookmarks(options, codePage, out, &buffer, counts);
-  buffer.flush();
-  links.commit(options.force);
+  return exportProfiles(options, codePage, out, file, &links);
 }
 
 }  // namespace
@@ -105,32 +111,31 @@ void writeFiles(const Options& options, const CodePage& codePage, OutputStream& 
 int runExport(const Options& options) {
   const char* output = options.output != nullptr ? options.output : DefaultOutput;
   bool toStandardOutput = std::strcmp(output, "-") == 0;
-  char path[MAX_PATH];
-  char linksPath[MAX_PATH];
-  const char* tooLong = !toStandardOutput && !takeUserPath(output, path, MAX_PATH) ? output : nullptr;
-  if (options.aolLinks != nullptr && !takeUserPath(options.aolLinks, linksPath, MAX_PATH)) tooLong = options.aolLinks;
+  char path[UserPathSize];
+  char linksPath[UserPathSize];
+  const char* tooLong = !toStandardOutput && !takeUserPath(output, path, UserPathSize) ? output : nullptr;
+  if (options.aolLinks != nullptr && !takeUserPath(options.aolLinks, linksPath, UserPathSize)) {
+    tooLong = options.aolLinks;
+  }
   if (tooLong != nullptr) {
     printProblem("the file name is too long: %s", tooLong);
     return 2;
   }
-  if (!toStandardOutput && refusedOverwrite(path, options)) return 1;
-  if (options.aolLinks != nullptr && refusedOverwrite(linksPath, options)) return 1;
-
-  int code = findProfiles(options, table);
+  char directory[MAX_PATH];
+  int code = chooseDirectory(options, directory);
+  if (code == 0) {
+    code = checkExportOutputs(directory, toStandardOutput ? nullptr : path,
+                              options.aolLinks != nullptr ? linksPath : nullptr, options.force);
+  }
   if (code != 0) return code;
-  RunCounts counts;
+
+  // The files are made beside their targets before any profile is read, so
+  // that a name the system refuses ends the run before any work; each takes
+  // its name only when everything is written.
   if (toStandardOutput) {
     StandardOutputStream out;
-    writeFiles(options, *options.codePage, out, linksPath, counts);
-  } else {
-    // Made beside the target, the file takes its name only when everything
-    // is written; so does the list.
-    SafeOutputFile file(path);
-    writeFiles(options, *options.codePage, file.stream(), linksPath, counts);
-    file.commit(options.force);
+    return exportWithLinks(options, *options.codePage, out, nullptr, linksPath);
   }
-  counts.unreadableProfiles += unreadableFileCount();
-  printExportSummary(counts, options.aolLinks);
-  releaseProfiles(table);
-  return exitCode(counts);
+  SafeOutputFile file(path);
+  return exportWithLinks(options, *options.codePage, file.stream(), &file, linksPath);
 }

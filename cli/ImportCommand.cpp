@@ -10,6 +10,7 @@
 #include "cli/DefaultPlaces.h"
 #include "cli/FileQueries.h"
 #include "cli/NativeText.h"
+#include "cli/OutputChecks.h"
 #include "cli/ProfileFolders.h"
 #include "cli/Profiles.h"
 #include "cli/Summary.h"
@@ -134,6 +135,9 @@ bool importRow(const ProfileEntry& entry, const Options& options, const char* ro
 int runImport(const Options& options) {
   char root[JoinedPathSize];
   int code = chooseRoot(options, root);
+  char directory[MAX_PATH];
+  if (code == 0) code = chooseDirectory(options, directory);
+  if (code == 0) code = checkImportFolder(directory, root);
   if (code != 0) return code;
   code = findProfiles(options, table);
   if (code != 0) return code;

@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
     errorLine(error, text, LineSize);
     const mirrex::FileError* fileError = dynamic_cast<const mirrex::FileError*>(&error);
     if (fileError != nullptr) {
-      char shown[MAX_PATH];
-      showPath(fileError->path.c_str(), shown, MAX_PATH);
+      char shown[UserPathSize];
+      showPath(fileError->path.c_str(), shown, UserPathSize);
       printProblem("'%s': %s", shown, text);
     } else {
       printProblem("%s", text);

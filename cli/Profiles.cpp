@@ -4,6 +4,7 @@
 #include "aol/ProfileDiscovery.h"
 #include "cli/Console.h"
 #include "cli/DefaultPlaces.h"
+#include "cli/FileQueries.h"
 #include "cli/NativeText.h"
 #include "cli/UserPath.h"
 #include "support/Errors.h"
@@ -31,17 +32,29 @@ void select(ProfileTable& table, int row) {
 
 }  // namespace
 
-int findProfiles(const Options& options, ProfileTable& table) {
-  char directory[MAX_PATH];
+int chooseDirectory(const Options& options, char* directory) {
   if (options.directory == nullptr) {
-    if (!defaultAolDirectory(directory)) {
-      printTryHelp();
-      return 2;
-    }
-  } else if (!takeUserPath(options.directory, directory, MAX_PATH)) {
+    if (defaultAolDirectory(directory)) return 0;
+    printTryHelp();
+    return 2;
+  }
+  if (!takeUserPath(options.directory, directory, MAX_PATH)) {
     printProblem("the directory name is too long: %s", options.directory);
     return 2;
   }
+  if (pathExists(directory) && !isDirectory(directory)) {
+    char shown[MAX_PATH];
+    showPath(directory, shown, MAX_PATH);
+    printProblem("'%s' is not a folder", shown);
+    return 1;
+  }
+  return 0;
+}
+
+int findProfiles(const Options& options, ProfileTable& table) {
+  char directory[MAX_PATH];
+  int code = chooseDirectory(options, directory);
+  if (code != 0) return code;
   char shown[MAX_PATH];
   showPath(directory, shown, MAX_PATH);
   int found = discoverProfiles(directory, table);

@@ -6,10 +6,16 @@
 #include "cli/CommandLine.h"
 #include "favorites/FavoritesSink.h"
 
+// The AOL profile directory in `directory` (MAX_PATH): DIR, or on Windows
+// the installed AOL's. Returns 0, or the exit code after the message shown:
+// 2 when there is none or it is too long, 1 when it names a file.
+int chooseDirectory(const Options& options, char* directory);
+
 // Fills `table` with the profiles of the directory and selects the chosen
 // ones (all without --profile). Returns 0 to go on, or the exit code to end
 // with after the message shown: 1 when the directory cannot be searched or
-// holds no profile, 2 for a name no profile has.
+// holds no profile, 2 for a name no profile has; and those of
+// chooseDirectory.
 int findProfiles(const Options& options, ProfileTable& table);
 
 // Reads the profile into `sink`. False when it cannot be read, with the

@@ -1,29 +1,46 @@
 #include "cli/SafeOutputFile.h"
 
+#include "cli/Interrupts.h"
+#include "cli/PlatformFiles.h"
 #include "favorites/Texts.h"
 #include "support/Errors.h"
 
 #include <new>
 
-SafeOutputFile::SafeOutputFile(const char* target) : file_(nullptr), committed_(false) {
+namespace {
+
+// "<target>.<n>.partial" in `name` (UserPathSize); false when it does not fit.
+bool temporaryName(const char* target, int n, char* name) {
+  DWORD length = copyText(target, name, UserPathSize);
+  char suffix[16];
+  wsprintfA(suffix, ".%d.partial", n);
+  return length < UserPathSize && copyText(suffix, name + length, UserPathSize - length) < UserPathSize - length;
+}
+
+}  // namespace
+
+SafeOutputFile::SafeOutputFile(const char* target) : file_(nullptr), interruptSlot_(-1), committed_(false) {
   temporary_[0] = '\0';
-  if (copyText(target, target_, MAX_PATH) == MAX_PATH) {
+  if (copyText(target, target_, UserPathSize) == UserPathSize) {
     throw mirrex::FileError(mirrex::EventCreateOutputFile, target,
                             mirrex::Win32Error("CreateFile", ERROR_FILENAME_EXCED_RANGE));
   }
   DWORD code = ERROR_FILE_EXISTS;
-  char name[MAX_PATH + 16];
   for (int n = 1; n < 100 && code == ERROR_FILE_EXISTS; ++n) {
-    wsprintfA(name, "%s.%d.partial", target_, n);
-    if (copyText(name, temporary_, MAX_PATH) == MAX_PATH) {
+    if (!temporaryName(target_, n, temporary_)) {
       code = ERROR_FILENAME_EXCED_RANGE;
       break;
     }
-    HANDLE handle = CreateFileA(temporary_, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+    // Delete sharing lets an interrupt remove the file while it is written.
+    InterruptsHeldBack heldBack;
+    HANDLE handle = CreateFileA(temporary_, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
       file_ = new (std::nothrow) FileOutputStream(handle, temporary_);
-      if (file_ != nullptr) return;
+      if (file_ != nullptr) {
+        interruptSlot_ = removeOnInterrupt(temporary_);
+        return;
+      }
       CloseHandle(handle);
       DeleteFileA(temporary_);
       temporary_[0] = '\0';
@@ -37,10 +54,16 @@ SafeOutputFile::SafeOutputFile(const char* target) : file_(nullptr), committed_(
 
 namespace {
 
-// Deletes the file when it goes, after whatever closes it.
+// Deletes the file when it goes, after whatever closes it, and only then
+// lets an interrupt forget it.
 struct Removal {
   const char* name;
-  ~Removal() { DeleteFileA(name); }
+  int interruptSlot;
+  ~Removal() {
+    InterruptsHeldBack heldBack;
+    DeleteFileA(name);
+    forgetOnInterrupt(interruptSlot);
+  }
 };
 
 }  // namespace
@@ -51,15 +74,18 @@ SafeOutputFile::~SafeOutputFile() noexcept(false) {
     delete file_;
     return;
   }
-  Removal removal{temporary_};
+  Removal removal{temporary_, interruptSlot_};
   delete file_;
 }
 
 void SafeOutputFile::commit(bool replace) {
   file_->close();
+  if (replace) keepPermissions(target_, temporary_);
+  InterruptsHeldBack heldBack;
   if (!MoveFileExA(temporary_, target_, replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
     DWORD code = GetLastError();
     throw mirrex::FileError(mirrex::EventCreateOutputFile, target_, mirrex::Win32Error("MoveFileEx", code));
   }
+  forgetOnInterrupt(interruptSlot_);
   committed_ = true;
 }

@@ -1,9 +1,10 @@
 // A file written in full or not at all: the bytes go to a temporary file
 // beside the target, which takes the target's name only at commit(). Until
-// then an existing file of that name is untouched, and a run that fails
-// leaves no part of a file behind.
+// then an existing file of that name is untouched, and a run that fails or
+// is interrupted leaves no part of a file behind.
 #pragma once
 
+#include "cli/UserPath.h"
 #include "favorites/OutputStreams.h"
 
 #include <windows.h>
@@ -11,8 +12,8 @@
 class SafeOutputFile {
  public:
   // Creates the temporary file "<target>.<n>.partial", the first n from 1
-  // to 99 that names no file yet. Throws mirrex::FileError
-  // EventCreateOutputFile when none can be made.
+  // to 99 that names no file yet, removed on an interrupt until commit().
+  // Throws mirrex::FileError EventCreateOutputFile when none can be made.
   explicit SafeOutputFile(const char* target);
   // Removes the temporary file unless it was committed. A failure to close
   // it is thrown as FileOutputStream's destructor throws it.
@@ -22,15 +23,17 @@ class SafeOutputFile {
 
   OutputStream& stream() { return *file_; }
   // Closes the temporary file and moves it to the target, replacing an
-  // existing file only when `replace` is true. Throws mirrex::FileError
-  // (the temporary file is then removed): EventCloseOutputFile, or
+  // existing file only when `replace` is true; a replaced file's
+  // permissions pass to the new one. Throws mirrex::FileError (the
+  // temporary file is then removed): EventCloseOutputFile, or
   // EventCreateOutputFile with the cause of the move, ERROR_ALREADY_EXISTS
   // for a file that is there and not to be replaced.
   void commit(bool replace);
 
  private:
-  char target_[MAX_PATH];
-  char temporary_[MAX_PATH];
+  char target_[UserPathSize];
+  char temporary_[UserPathSize];
   FileOutputStream* file_;  // owned
+  int interruptSlot_;
   bool committed_;
 };

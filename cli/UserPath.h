@@ -7,6 +7,12 @@
 
 #include <windows.h>
 
+// The buffers of the paths the user names for the files placemove-cli
+// writes, terminator included: room for the longest path the native system
+// takes (PATH_MAX). On Windows takeUserPath takes no more than MAX_PATH - 1
+// characters, as the "A" calls do.
+const DWORD UserPathSize = 4096;
+
 // The user's path as the core takes it, in `path` (`size` characters);
 // false when it does not fit.
 bool takeUserPath(const char* user, char* path, DWORD size);

@@ -97,6 +97,12 @@ TEST(CodePageTest, FindTakesTheUsualNameFormsInAnyCase) {
   EXPECT_STREQ(named("KOI8-U").name(), "koi8-u");
   EXPECT_STREQ(named("cp866").name(), "ibm866");
   EXPECT_STREQ(named("UTF8").name(), "utf-8");
+  // The Latin-n and script names of ISO 8859, and the short forms.
+  const char* const aliases[][2] = {
+      {"latin1", "iso-8859-1"},  {"Latin-2", "iso-8859-2"},  {"l5", "iso-8859-9"},     {"latin9", "iso-8859-15"},
+      {"latin10", "iso-8859-16"}, {"cyrillic", "iso-8859-5"}, {"greek", "iso-8859-7"}, {"thai", "iso-8859-11"},
+      {"iso_8859-8", "iso-8859-8"}, {"koi8r", "koi8-r"},     {"mac", "macintosh"},     {"x-cp1250", "windows-1250"}};
+  for (const auto& alias : aliases) EXPECT_STREQ(named(alias[0]).name(), alias[1]) << alias[0];
   const char* const unknown[] = {"", "cp", "windows-", "1252x", "cp12520", "iso-8859-12", "utf-16", "koi8"};
   for (const char* name : unknown) EXPECT_EQ(CodePage::find(name), nullptr) << name;
 }
