@@ -167,6 +167,8 @@ TEST(BookmarksFileWriterTest, BrokenFilesAreFound) {
       changed("u/", "u\"/"),     changed("u/", "u\t"),          changed(">T<", ">\xE9<"),
       changed("    </DL><p>\n", ""), changed("        <DT><A", "       <DT><A"),
       changed("\n    <DL><p>", ""), changed("\"1700000000\">T", "\"17x\">T"),
+      changed("http://u/", "\xE3\x80\x80javascript:x"), changed("http://u/", "&#160;vbscript:x"),
+      changed("http://u/", "&amp;data:x"), changed("http://u/", "java&#9;script:x"),
       good + "<DT>",
   };
   for (const std::string& file : broken) EXPECT_NE(bookmarksFault(file), "") << file;
@@ -195,15 +197,24 @@ TEST(BookmarksFileWriterTest, Windows1252TitlesByDefault) {
   EXPECT_EQ(e.body(), link("http://x/\xE2\x80\x9Cq\xE2\x80\x9D", "\xE2\x82\xAC\xC2\x81\xC2\x8D\xC5\xB8\xC3\xA9"));
 }
 
-TEST(BookmarksFileWriterTest, ScriptUrlsAreCountedNotWritten) {
-  Export e;
-  const char* const scripts[] = {"javascript:alert(1)", "  JavaScript:x", "java\tscript:x", "\x01" "data:text/html,x",
-                                 "vbscript:x"};
-  for (const char* url : scripts) e.favorite("Script", url);
-  e.favorite("Kept", "http://kept.example/");
-  EXPECT_EQ(e.body(), link("http://kept.example/", "Kept"));
-  EXPECT_EQ(e.writer.counts().scriptUrls, 5u);
-  EXPECT_EQ(e.writer.counts().favorites, 1u);
+// Whatever stands before the scheme, in whichever code page: a no-break
+// space of Windows-1252, and U+00A0, U+1680, U+2000, U+200B, U+2028, U+205F,
+// U+3000 and U+FEFF in UTF-8.
+TEST(BookmarksFileWriterTest, ScriptUrlsAreCountedNotWrittenInEveryCodePage) {
+  const char* const scripts[] = {
+      "javascript:alert(1)", "  JavaScript:x", "java\tscript:x", "\x01" "data:text/html,x", "vbscript:x",
+      "\xA0javascript:alert(1)", "\xA0vbscript:x", "\xA0" "data:x", "\xC2\xA0javascript:x", "\xE1\x9A\x80javascript:x",
+      "\xE2\x80\x80javascript:x", "\xE2\x80\x8Bjavascript:x", "\xE2\x80\xA8javascript:x", "\xE2\x81\x9Fjavascript:x",
+      "\xE3\x80\x80javascript:x", "\xEF\xBB\xBFjavascript:x", "\xEF\xBB\xBF\r\n" "Data:x",
+  };
+  for (const char* const* name = CodePage::names(); *name != nullptr; ++name) {
+    Export e(*CodePage::find(*name));
+    for (const char* url : scripts) e.favorite("Script", url);
+    e.favorite("Kept", "http://kept.example/");
+    EXPECT_EQ(e.body(), link("http://kept.example/", "Kept")) << *name;
+    EXPECT_EQ(e.writer.counts().scriptUrls, sizeof scripts / sizeof scripts[0]) << *name;
+    EXPECT_EQ(e.writer.counts().favorites, 1u) << *name;
+  }
 }
 
 TEST(BookmarksFileWriterTest, AolLinksAreKeptCountedAndListed) {
