@@ -51,6 +51,7 @@ void add(const ImportCounts& written, RunCounts& counts) {
   counts.pathTooLong += written.pathTooLong;
   counts.invalidName += written.invalidName;
   counts.notWritten += written.notWritten;
+  counts.scriptUrls += written.scriptUrls;
 }
 
 // One profile: straight into the root when it is the only one chosen, else
