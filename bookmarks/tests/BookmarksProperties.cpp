@@ -51,17 +51,17 @@ bool isEscapedText(const std::string& text) {
   return true;
 }
 
-// An escaped text as a browser's parser reads it: entities and character
-// references decoded, each reference beyond ASCII as one non-ASCII byte
-// (which is all the scheme's rule needs to know of it).
+// A text that isEscapedText accepts, as a browser's parser reads it:
+// entities and character references decoded, each reference beyond ASCII
+// as one non-ASCII byte (which is all the scheme's rule needs to know of it).
 std::string unescaped(const std::string& text) {
   std::string plain;
   for (std::size_t at = 0; at < text.size(); ++at) {
-    std::size_t end = text.find(';', at);
-    if (text[at] != '&' || end == std::string::npos) {
+    if (text[at] != '&') {
       plain += text[at];
       continue;
     }
+    std::size_t end = text.find(';', at);
     std::string name = text.substr(at + 1, end - at - 1);
     unsigned long code = name[0] == '#' ? std::strtoul(name.c_str() + 1, nullptr, 10) : 0;
     if (name == "amp") plain += '&';
