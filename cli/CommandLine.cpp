@@ -19,12 +19,14 @@ struct KnownOption {
   bool value;
   bool forExport;
   bool forImport;
+  bool forList;
 };
 
 const KnownOption knownOptions[] = {
-    {"-o", true, true, false},         {"--profile", true, true, true}, {"--folder", true, true, true},
-    {"--codepage", true, true, false}, {"--force", false, true, false}, {"--aol-links", true, true, false},
-    {"--to", true, false, true},
+    {"-o", true, true, false, false},         {"--profile", true, true, true, false},
+    {"--folder", true, true, true, false},    {"--codepage", true, true, true, true},
+    {"--force", false, true, false, false},   {"--aol-links", true, true, false, false},
+    {"--to", true, false, true, false},
 };
 
 const KnownOption* findOption(const char* name) {
@@ -47,7 +49,10 @@ bool usageError(const char* format, const char* argument) {
 bool store(const char* name, const char* value, Options& options) {
   if (is(name, "-o")) options.output = value;
   if (is(name, "--folder")) options.folder = value;
-  if (is(name, "--codepage")) options.codePage = value;
+  if (is(name, "--codepage")) {
+    options.codePage = CodePage::find(value);
+    if (options.codePage == nullptr) return usageError("unknown code page '%s'", value);
+  }
   if (is(name, "--aol-links")) options.aolLinks = value;
   if (is(name, "--to")) options.to = value;
   if (is(name, "--force")) options.force = true;
@@ -83,6 +88,7 @@ bool parseCommandLine(int argc, char** argv, Options& options) {
   if (!parseCommand(argv[1], options)) return false;
   bool exporting = options.command == Command::Export;
   bool importing = options.command == Command::Import;
+  bool listing = options.command == Command::List;
   for (int i = 2; i < argc; ++i) {
     const char* argument = argv[i];
     if (is(argument, "--help") || is(argument, "-h")) {
@@ -97,7 +103,8 @@ bool parseCommandLine(int argc, char** argv, Options& options) {
       continue;
     }
     const KnownOption* known = findOption(argument);
-    if (known == nullptr || !((exporting && known->forExport) || (importing && known->forImport))) {
+    if (known == nullptr ||
+        !((exporting && known->forExport) || (importing && known->forImport) || (listing && known->forList))) {
       return usageError("unknown option '%s'", argument);
     }
     const char* value = nullptr;
@@ -116,16 +123,17 @@ bool parseCommandLine(int argc, char** argv, Options& options) {
 void printTryHelp() { printError("Try 'placemove-cli --help'."); }
 
 void printUsage() {
-  printOut(
-      "Usage: placemove-cli list [DIR]\n"
+  printOwnText(
+      "Usage: placemove-cli list [DIR] [--codepage CP]\n"
       "       placemove-cli export [DIR] [-o FILE] [--profile NAME]... [--folder NAME]\n"
       "                            [--codepage CP] [--force] [--aol-links FILE]\n"
       "       placemove-cli import [DIR] [--to FOLDER] [--profile NAME]... [--folder NAME]\n"
+      "                            [--codepage CP]\n"
       "       placemove-cli --help | --version\n"
       "\n"
       "Copies the Favorite Places of AOL profiles (the organize files in DIR) into\n"
       "a bookmarks file that every browser imports, or into a Favorites folder.");
-  printOut(
+  printOwnText(
       "\n"
       "  list     the profiles in DIR: screen name, favourites, folders, file\n"
       "  export   the chosen profiles as a bookmarks file (all profiles by default)\n"
@@ -144,8 +152,9 @@ void printUsage() {
     if (names[0] != '\0') std::strcat(names, ", ");
     std::strcat(names, *name);
   }
-  printOut("\nCode pages: %s.", names);
-  printOut(
+  printOut("");
+  printOut("Code pages: %s.", names);
+  printOwnText(
       "On Windows DIR defaults to the installed AOL's 'organize' folder, and import\n"
       "writes below Favorites unless --to is given; elsewhere DIR and --to are needed.\n"
       "Exit status: 0 done, 1 a profile could not be read or nothing could be written,\n"

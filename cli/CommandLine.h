@@ -2,6 +2,7 @@
 #pragma once
 
 #include "aol/ProfileTable.h"
+#include "bookmarks/CodePage.h"
 
 #include <windows.h>
 
@@ -16,7 +17,7 @@ struct Options {
   const char* directory = nullptr;  // DIR, null when not given
   const char* output = nullptr;     // -o FILE; "-" for standard output
   const char* folder = nullptr;     // --folder NAME
-  const char* codePage = nullptr;   // --codepage CP
+  const CodePage* codePage = &CodePage::standard();  // --codepage CP, of the profiles' texts
   const char* aolLinks = nullptr;   // --aol-links FILE
   const char* to = nullptr;         // --to FOLDER
   bool force = false;

@@ -1,5 +1,6 @@
 #include "cli/Console.h"
 
+#include "cli/TerminalText.h"
 #include "support/Errors.h"
 
 #include <cstdarg>
@@ -7,11 +8,17 @@
 
 namespace {
 
+const char HexDigits[] = "0123456789ABCDEF";
+
+// Every line is formatted first and shown then, so that a text read from a
+// file reaches the terminal through here whatever message holds it.
 void printLine(HANDLE handle, const char* prefix, const char* format, va_list arguments) {
   char line[LineSize];
   wvsprintfA(line, format, arguments);
+  char shown[LineSize];
+  showControls(line, shown, LineSize);
   writeText(handle, prefix);
-  writeText(handle, line);
+  writeText(handle, shown);
   writeText(handle, "\n");
 }
 
@@ -21,6 +28,35 @@ void writeText(HANDLE handle, const char* text) {
   DWORD written = 0;
   DWORD length = static_cast<DWORD>(std::strlen(text));
   if (length > 0) WriteFile(handle, text, length, &written, nullptr);
+}
+
+void showControls(const char* text, char* shown, DWORD size) {
+  DWORD length = 0;
+  while (*text != '\0') {
+    bool control = false;
+    DWORD bytes = nextCharacter(text, control);
+    DWORD needed = control ? 4 * bytes : bytes;
+    if (length + needed >= size) break;
+    for (DWORD i = 0; i < bytes; ++i) {
+      BYTE c = static_cast<BYTE>(text[i]);
+      if (control) {
+        shown[length++] = '\\';
+        shown[length++] = 'x';
+        shown[length++] = HexDigits[c >> 4];
+        shown[length++] = HexDigits[c & 0x0F];
+      } else {
+        shown[length++] = static_cast<char>(c);
+      }
+    }
+    text += bytes;
+  }
+  shown[length] = '\0';
+}
+
+void printOwnText(const char* text) {
+  HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
+  writeText(handle, text);
+  writeText(handle, "\n");
 }
 
 void printOut(const char* format, ...) {

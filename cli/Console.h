@@ -1,5 +1,7 @@
 // Console output of placemove-cli: texts to standard output or standard
-// error through the standard handles, one line at a time.
+// error through the standard handles, one line at a time. Every formatted
+// line is shown with its control characters as "\xNN" (showControls), so
+// that no text of a file or a file name reaches a terminal as a command.
 #pragma once
 
 #include "favorites/OutputStreams.h"
@@ -12,7 +14,15 @@ const DWORD LineSize = 1024;  // a formatted line, as wvsprintfA writes at most
 // Writes the text as it is; a failure (a closed pipe, say) is ignored:
 // there is nowhere left to report it.
 void writeText(HANDLE handle, const char* text);
-// Formats with wvsprintfA (%s, %u, %-20s ...) and writes the line with its LF.
+// `text` in `shown` (`size` characters, terminated), each byte of a control
+// character (cli/TerminalText.h) written as "\xNN"; cut to fit before a
+// character that does not fit whole.
+void showControls(const char* text, char* shown, DWORD size);
+// The program's own text of several lines (the usage), written as it is
+// on standard output with a LF behind.
+void printOwnText(const char* text);
+// Formats with wvsprintfA (%s, %u, %-20s ...) and writes the line, its
+// controls shown, with its LF.
 void printOut(const char* format, ...);
 void printError(const char* format, ...);
 // "placemove-cli: " and the formatted message, as one line on standard error.

@@ -103,12 +103,6 @@ void writeFiles(const Options& options, const CodePage& codePage, OutputStream& 
 }  // namespace
 
 int runExport(const Options& options) {
-  const CodePage* codePage = options.codePage != nullptr ? CodePage::find(options.codePage) : &CodePage::standard();
-  if (codePage == nullptr) {
-    printProblem("unknown code page '%s'", options.codePage);
-    printTryHelp();
-    return 2;
-  }
   const char* output = options.output != nullptr ? options.output : DefaultOutput;
   bool toStandardOutput = std::strcmp(output, "-") == 0;
   char path[MAX_PATH];
@@ -127,12 +121,12 @@ int runExport(const Options& options) {
   RunCounts counts;
   if (toStandardOutput) {
     StandardOutputStream out;
-    writeFiles(options, *codePage, out, linksPath, counts);
+    writeFiles(options, *options.codePage, out, linksPath, counts);
   } else {
     // Made beside the target, the file takes its name only when everything
     // is written; so does the list.
     SafeOutputFile file(path);
-    writeFiles(options, *codePage, file.stream(), linksPath, counts);
+    writeFiles(options, *options.codePage, file.stream(), linksPath, counts);
     file.commit(options.force);
   }
   counts.unreadableProfiles += unreadableFileCount();

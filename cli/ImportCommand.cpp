@@ -6,8 +6,11 @@
 #include "app/ProfileImport.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
+#include "cli/CountingSink.h"
 #include "cli/DefaultPlaces.h"
 #include "cli/FileQueries.h"
+#include "cli/NativeText.h"
+#include "cli/ProfileFolders.h"
 #include "cli/Profiles.h"
 #include "cli/Summary.h"
 #include "cli/TerminalProgress.h"
@@ -18,6 +21,8 @@
 namespace {
 
 ProfileTable table;
+// Whether a folder that cannot be written in was named.
+bool unwritableNamed = false;
 
 // The folder to import into in `root` (JoinedPathSize): --to as it is, or
 // the destination folder below Favorites, as the wizard makes it. Returns
@@ -39,45 +44,90 @@ int chooseRoot(const Options& options, char* root) {
   return 2;
 }
 
-// Makes the root with its parents; an existing folder is used as it is.
-bool makeRoot(const char* root) {
-  createDirectoryTree(root);
-  return isDirectory(root);
+// Makes the folder with its parents; an existing one is used as it is.
+// ERROR_SUCCESS when the folder is there, else the system's error code.
+DWORD makeFolder(const char* folder) {
+  createDirectoryTree(folder);
+  DWORD code = GetLastError();
+  if (isDirectory(folder)) return ERROR_SUCCESS;
+  return code != ERROR_SUCCESS ? code : ERROR_PATH_NOT_FOUND;
+}
+
+// "<what> '<folder>': <the system's text of the error code>", on one line.
+void printFolderProblem(const char* what, const char* folder, DWORD code) {
+  char shown[MAX_PATH];
+  showPath(folder, shown, MAX_PATH);
+  char text[LineSize] = "";
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, LineSize, nullptr);
+  char reason[LineSize];
+  oneLine(text, reason, LineSize);
+  printProblem("%s '%s': %s", what, shown, reason);
+}
+
+// A folder that cannot be made or written in: named once, the first time;
+// the counts tell the rest.
+void nameUnwritable(const char* what, const char* folder, DWORD code) {
+  if (unwritableNamed) return;
+  unwritableNamed = true;
+  printFolderProblem(what, folder, code);
 }
 
 void add(const ImportCounts& written, RunCounts& counts) {
   counts.folders += written.folders;
   counts.favorites += written.favorites;
+  counts.replaced += written.replaced;
+  counts.replacedOlder += written.replacedOlder;
   counts.pathTooLong += written.pathTooLong;
   counts.invalidName += written.invalidName;
   counts.notWritten += written.notWritten;
   counts.scriptUrls += written.scriptUrls;
 }
 
+// A profile without a place of its own: everything it holds is counted
+// under `reason`, its folder as well.
+bool countWithoutPlace(const ProfileEntry& entry, TerminalProgress& progress, DWORD& reason) {
+  CountingSink sink;
+  ProgressSink stepping(sink, progress);
+  bool read = readProfile(entry, stepping);
+  progress.erase();
+  reason += 1 + sink.favorites + sink.folders;
+  return read;
+}
+
 // One profile: straight into the root when it is the only one chosen, else
 // into its own folder.
-void importRow(const ProfileEntry& entry, const char* root, TerminalProgress& progress, RunCounts& counts) {
+bool importRow(const ProfileEntry& entry, const Options& options, const char* root, ProfileFolders& folders,
+               TerminalProgress& progress, RunCounts& counts) {
+  char screenName[LineSize];
+  nativeText(entry.screenName, *options.codePage, screenName, LineSize);
   char folder[JoinedPathSize];
   if (table.selectedCount == 1) {
     copyText(root, folder, JoinedPathSize);
-  } else if (profileFolder(root, entry.screenName, folder)) {
-    // Counted as the bookmarks file counts a profile's folder.
-    if (isDirectory(folder)) ++counts.folders;
-  } else {
+  } else if (!folders.choose(root, screenName, folder)) {
     // A screen name too long for a folder: the profile has no place.
-    ++counts.pathTooLong;
-    return;
+    return countWithoutPlace(entry, progress, counts.pathTooLong);
+  } else {
+    DWORD code = makeFolder(folder);
+    if (code != ERROR_SUCCESS) {
+      nameUnwritable("cannot make the folder", folder, code);
+      return countWithoutPlace(entry, progress, code == ERROR_INVALID_NAME ? counts.invalidName : counts.notWritten);
+    }
+    // Counted as the bookmarks file counts a profile's folder.
+    ++counts.folders;
   }
   FavoritesFolderWriter writer(folder, nullptr);
-  ProgressSink stepping(writer, progress);
+  NativeTitleSink native(writer, *options.codePage);
+  ProgressSink stepping(native, progress);
   bool read = readProfile(entry, stepping);
   progress.erase();
-  add(writer.counts(), counts);
-  if (read) {
-    ++counts.profilesRead;
-  } else {
-    ++counts.unreadableProfiles;
+  const ImportCounts& written = writer.counts();
+  add(written, counts);
+  // Items failing where nothing at all could be written: the folder's own
+  // failure, read-only or gone.
+  if (written.destinationError != ERROR_SUCCESS && written.folders + written.favorites == 0) {
+    nameUnwritable("cannot write in", folder, written.destinationError);
   }
+  return read;
 }
 
 }  // namespace
@@ -88,18 +138,24 @@ int runImport(const Options& options) {
   if (code != 0) return code;
   code = findProfiles(options, table);
   if (code != 0) return code;
-  char shown[MAX_PATH];
-  showPath(root, shown, MAX_PATH);
-  if (!makeRoot(root)) {
-    printProblem("cannot make the folder '%s'", shown);
+  DWORD made = makeFolder(root);
+  if (made != ERROR_SUCCESS) {
+    printFolderProblem("cannot make the folder", root, made);
     releaseProfiles(table);
     return 1;
   }
 
   RunCounts counts;
   TerminalProgress progress(static_cast<DWORD>(table.totalItemCount));
+  ProfileFolders folders(static_cast<DWORD>(table.selectedCount));
   for (int row = 0; row < table.profileCount; ++row) {
-    if (table.entries[row].selected) importRow(table.entries[row], root, progress, counts);
+    const ProfileEntry& entry = table.entries[row];
+    if (!entry.selected) continue;
+    if (importRow(entry, options, root, folders, progress, counts)) {
+      ++counts.profilesRead;
+    } else {
+      ++counts.unreadableProfiles;
+    }
   }
   counts.unreadableProfiles += unreadableFileCount();
   printImportSummary(counts);

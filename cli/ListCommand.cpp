@@ -5,6 +5,7 @@
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
 #include "cli/CountingSink.h"
+#include "cli/NativeText.h"
 #include "cli/Profiles.h"
 #include "cli/Summary.h"
 #include "cli/TerminalProgress.h"
@@ -35,7 +36,9 @@ int runList(const Options& options) {
     ++counts.profilesRead;
     char shown[MAX_PATH];
     showPath(entry.profilePath, shown, MAX_PATH);
-    printOut("%-24s %10u %8u  %s", entry.screenName, static_cast<unsigned>(sink.favorites),
+    char screenName[LineSize];
+    nativeText(entry.screenName, *options.codePage, screenName, LineSize);
+    printOut("%-24s %10u %8u  %s", screenName, static_cast<unsigned>(sink.favorites),
              static_cast<unsigned>(sink.folders), shown);
   }
   counts.unreadableProfiles += unreadableFileCount();

@@ -4,15 +4,19 @@
 #include "aol/ProfileDiscovery.h"
 #include "cli/Console.h"
 #include "cli/DefaultPlaces.h"
+#include "cli/NativeText.h"
 #include "cli/UserPath.h"
 #include "support/Errors.h"
 
 namespace {
 
-// The row of the profile of that screen name, or -1.
-int findRow(const ProfileTable& table, const char* screenName) {
+// The row of the profile of that screen name, as the user types it, or -1.
+int findRow(const ProfileTable& table, const char* screenName, const CodePage& codePage) {
   for (int row = 0; row < table.profileCount; ++row) {
-    if (lstrcmpA(table.entries[row].screenName, screenName) == 0) return row;
+    char native[LineSize];
+    if (nativeText(table.entries[row].screenName, codePage, native, LineSize) && lstrcmpA(native, screenName) == 0) {
+      return row;
+    }
   }
   return -1;
 }
@@ -47,7 +51,7 @@ int findProfiles(const Options& options, ProfileTable& table) {
     return 1;
   }
   for (DWORD i = 0; i < options.profileCount; ++i) {
-    int row = findRow(table, options.profiles[i]);
+    int row = findRow(table, options.profiles[i], *options.codePage);
     if (row < 0) {
       printProblem("no profile '%s' in '%s'", options.profiles[i], shown);
       printError("Try 'placemove-cli list %s' for the profiles there.", shown);

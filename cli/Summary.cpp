@@ -49,6 +49,10 @@ void printExportSummary(const RunCounts& counts, const char* aolLinksFile) {
 void printImportSummary(const RunCounts& counts) {
   printRead(counts);
   printWritten(counts);
+  // Windows keeps one shortcut file of a name; a bookmarks file has no names to share.
+  printError("Replaced by a later favourite of the same name: %u%s", static_cast<unsigned>(counts.replaced),
+             counts.replaced > 0 ? " (a bookmarks file keeps both)" : "");
+  if (counts.replacedOlder > 0) printCount("Files there before, replaced", counts.replacedOlder);
   printCount("Skipped, path too long", counts.pathTooLong);
   printCount("Skipped, a title Windows cannot take as a name", counts.invalidName);
   printCount("Skipped, could not be written", counts.notWritten);

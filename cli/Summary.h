@@ -9,6 +9,8 @@ struct RunCounts {
   DWORD unreadableProfiles = 0;  // files discovery skipped, and profiles whose walk failed
   DWORD folders = 0;
   DWORD favorites = 0;
+  DWORD replaced = 0;       // favourites whose shortcut file a later one of the same name wrote over
+  DWORD replacedOlder = 0;  // files there before the import that a favourite wrote over
   DWORD pathTooLong = 0;
   DWORD invalidName = 0;
   DWORD notWritten = 0;

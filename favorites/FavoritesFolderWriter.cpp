@@ -13,7 +13,8 @@ FavoritesFolderWriter::FavoritesFolderWriter(const char* destinationFolder, HWND
       lastProgress_(progressBar != nullptr ? GetTickCount() : 0),
       pathLength_(0),
       rootLength_(0),
-      skippedLevels_(0) {
+      skippedLevels_(0),
+      skipReason_(&counts_.notWritten) {
   pathLength_ = copyText(destinationFolder, path_, MAX_PATH);
   if (pathLength_ == MAX_PATH) {
     // A destination that does not fit leaves no room for any component:
@@ -46,8 +47,9 @@ void FavoritesFolderWriter::setTitle(const char* title) {
   if (skippedLevels_ > 0) {
     ++skippedLevels_;
   } else if (!appendComponent(title)) {
-    ++counts_.pathTooLong;
+    // Counted when the item it opens is known: in endFavorite or enterFolder.
     skippedLevels_ = 1;
+    skipReason_ = &counts_.pathTooLong;
   }
 }
 
@@ -62,12 +64,17 @@ void FavoritesFolderWriter::endFavorite() {
 }
 
 void FavoritesFolderWriter::enterFolder() {
-  if (skippedLevels_ > 0 || pathLength_ == rootLength_) return;
+  if (skippedLevels_ > 0) {
+    ++*skipReason_;
+    return;
+  }
+  if (pathLength_ == rootLength_) return;
   // Only a folder's name gets the mark: a favourite's name ends in ".url".
   DWORD length = protectTrailingDotOrSpace(path_, pathLength_, MAX_PATH);
   if (length == MAX_PATH) {
     removeComponent();
     skippedLevels_ = 1;
+    skipReason_ = &counts_.pathTooLong;
     ++counts_.pathTooLong;
     return;
   }
@@ -78,18 +85,32 @@ void FavoritesFolderWriter::enterFolder() {
     return;
   }
   // Nothing of the subtree can be made without its directory: it is
-  // skipped, and counted once.
-  countFailure(code);
+  // skipped, each item counted for the same reason.
+  skipReason_ = &countFailure(code);
   removeComponent();
   skippedLevels_ = 1;
 }
 
-void FavoritesFolderWriter::countFailure(DWORD code) {
-  if (code == ERROR_INVALID_NAME) {
-    ++counts_.invalidName;
-  } else {
-    ++counts_.notWritten;
+DWORD& FavoritesFolderWriter::countFailure(DWORD code) {
+  DWORD& count = code == ERROR_INVALID_NAME           ? counts_.invalidName
+                 : code == ERROR_FILENAME_EXCED_RANGE ? counts_.pathTooLong
+                                                      : counts_.notWritten;
+  ++count;
+  bool inDestination = std::memchr(path_ + rootLength_ + 1, '\\', pathLength_ - rootLength_ - 1) == nullptr;
+  if (&count == &counts_.notWritten && inDestination && counts_.destinationError == ERROR_SUCCESS) {
+    counts_.destinationError = code;
   }
+  return count;
+}
+
+void FavoritesFolderWriter::countWritten(bool created) {
+  bool first = written_.add(path_);
+  if (!created && !first) {
+    ++counts_.replaced;
+    return;
+  }
+  ++counts_.favorites;
+  if (!created) ++counts_.replacedOlder;
 }
 
 void FavoritesFolderWriter::leaveFolder() {

@@ -17,23 +17,34 @@
 // it when opened. Writing is best effort: a directory or file that cannot
 // be made is skipped without a message, and so is a folder's subtree when
 // its directory cannot be made. What was written and what was skipped is
-// counted, by reason, for a front end that reports it.
+// counted, by reason, for a front end that reports it: every favourite and
+// folder of a skipped subtree counts under the reason its top was skipped
+// for. A favourite whose file a later one of the same name writes over is
+// counted apart.
 #pragma once
 
 #include "favorites/FavoritesSink.h"
 #include "favorites/Texts.h"
 #include "favorites/Timestamp.h"
+#include "favorites/WrittenFiles.h"
 #include "support/LocalMemory.h"
 
 #include <windows.h>
 
 struct ImportCounts {
-  DWORD folders = 0;      // directories made or reused
-  DWORD favorites = 0;    // shortcut files written
-  DWORD pathTooLong = 0;  // favourites and folders (with their subtree counted once) skipped: no room in MAX_PATH
-  DWORD invalidName = 0;  // skipped because Windows refuses the name (ERROR_INVALID_NAME, e.g. a control character)
+  DWORD folders = 0;    // directories made or reused
+  DWORD favorites = 0;  // shortcut files written, each holding its own favourite at the end
+  DWORD replaced = 0;   // favourites whose file a later favourite of the same name wrote over
+  DWORD replacedOlder = 0;  // files there before the writer that a favourite wrote over (counted in favorites)
+  // Favourites and folders skipped, each of a skipped subtree counted:
+  DWORD pathTooLong = 0;  // no room in MAX_PATH, or a name longer than the system takes
+  DWORD invalidName = 0;  // Windows refuses the name (ERROR_INVALID_NAME, e.g. a control character)
   DWORD notWritten = 0;   // other failures to make a directory or file
   DWORD scriptUrls = 0;   // favourites not written: their URL runs script
+  // The system's error code of the first item that could not be made right
+  // in the destination folder for a reason other than its name: most often
+  // the folder's own (read-only, gone). ERROR_SUCCESS when there was none.
+  DWORD destinationError = ERROR_SUCCESS;
 };
 
 class FavoritesFolderWriter : public FavoritesSink {
@@ -65,9 +76,9 @@ public:
 
   // Writes the shortcut file of the open component, "<path>.url": the
   // `urlLength` characters of `url` (null counts as empty) and, unless it is
-  // 0, the time; a script URL is counted instead. Any failure skips the file
-  // silently; only a failure to close a handle left open by an earlier
-  // failure is thrown (FileError EventCloseOutputFile).
+  // 0, the time; a script URL is counted instead. Any failure skips the
+  // file silently, counted; only a failure to close a handle left open by an
+  // earlier failure is thrown (FileError EventCloseOutputFile).
   void writeUrlFile(const char* url, DWORD urlLength, const Timestamp& time);
 
   // The time every favourite gets: one second before construction.
@@ -86,8 +97,12 @@ private:
   bool appendComponent(const char* title);
   void removeComponent();
   void showProgress();
-  // Counts an item that could not be made, by the system's error `code`.
-  void countFailure(DWORD code);
+  // Counts an item that could not be made, by the system's error `code`,
+  // and returns the count its subtree goes to.
+  DWORD& countFailure(DWORD code);
+  // Counts the shortcut file just written at path_; `created` when no file
+  // of its name was there.
+  void countWritten(bool created);
 
   HWND progressBar_;
   // Records counted and not yet on the bar, and when the bar was last
@@ -99,9 +114,12 @@ private:
   DWORD pathLength_;
   // Length of the destination folder: no component is ever removed from it.
   DWORD rootLength_;
-  // Components opened by setTitle that did not fit and were not added to
-  // path_; while there are any, nothing is written.
+  // Components opened by setTitle that did not fit, or whose directory
+  // could not be made, and were not added to path_; while there are any,
+  // nothing is written, and every item goes to the count skipReason_ names.
   DWORD skippedLevels_;
+  DWORD* skipReason_;
+  WrittenFiles written_;
   LocalText url_;
   Timestamp itemTime_;
   Timestamp defaultTime_;

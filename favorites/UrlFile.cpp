@@ -57,7 +57,11 @@ DWORD systemCode(const mirrex::BaseError& error) {
 }  // namespace
 
 void FavoritesFolderWriter::writeUrlFile(const char* url, DWORD urlLength, const Timestamp& time) {
-  if (skippedLevels_ > 0 || pathLength_ == rootLength_) return;
+  if (skippedLevels_ > 0) {
+    ++*skipReason_;
+    return;
+  }
+  if (pathLength_ == rootLength_) return;
   if (url == nullptr) {
     url = "";
     urlLength = 0;
@@ -78,7 +82,7 @@ void FavoritesFolderWriter::writeUrlFile(const char* url, DWORD urlLength, const
 
   FileOutputStream file(INVALID_HANDLE_VALUE, "");
   try {
-    file.open(path_);
+    bool created = file.open(path_);
     BufferedOutputStream buffer(&file);
     StreamWriter writer(&buffer);
     writer.writeString("[InternetShortcut]");
@@ -87,7 +91,7 @@ void FavoritesFolderWriter::writeUrlFile(const char* url, DWORD urlLength, const
     writer.writeString("\r\n");
     if (time.value() != 0) writeModified(writer, time);
     writer.close();
-    ++counts_.favorites;
+    countWritten(created);
   } catch (const mirrex::BaseError& error) {
     // The favourite is skipped; a file written in part stays as it is.
     countFailure(systemCode(error));

@@ -19,21 +19,23 @@ rounds=${1:-3}
 shift || true
 sizes=${*:-2000 10000 40000}
 
-echo "== Windows build"
-build_windows >/dev/null
+bits=$(windows_build_to_run)
+echo "== Windows build, $bits-bit"
+build_windows "$bits" >/dev/null
+use_wine "$bits"
 trees=""
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then trees=$(mktemp -d /dev/shm/placemove-bench.XXXXXX); fi
 trap 'stop_display; [ -z "$trees" ] || rm -rf "$trees"' EXIT
 start_display
 prepare_wine
 
-programs="$build/windows/tests/bench"
+programs="$(windows_folder "$bits")/tests/bench"
 work="$WINEPREFIX/drive_c/PlacemoveBench"
 favorites="$WINEPREFIX/drive_c/users/$(id -un)/Favorites"
 destination=PlacemoveBench
 bare='C:\PlacemoveBench\bare'
 
-run() { "$root/scripts/wine-exec" "$@" </dev/null; }
+run() { "$root/scripts/wine-exec" "$wine_arch" "$@" </dev/null; }
 
 # Writes the peak memory (VmHWM, kB) of this prefix's Placemove.exe into
 # the file $1 until killed: finds the process, then reads its status every

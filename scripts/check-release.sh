@@ -18,7 +18,9 @@ program="$scratch/root/usr/bin/placemove-cli"
 [ -f "$scratch/root/usr/share/man/man1/placemove-cli.1" ] || fail "the package has no manual page"
 
 if ldd "$program" | grep -q -e libasan -e libubsan; then fail "the release is linked with the sanitizers"; fi
-[ "$("$program" --version)" = "placemove-cli 1.3.1" ] || fail "--version"
+version=$(project_version)
+[ "$("$program" --version)" = "placemove-cli $version" ] || fail "--version"
+grep -q "placemove-cli $version" "$scratch/root/usr/share/man/man1/placemove-cli.1" || fail "the manual page does not name version $version"
 "$build/release/tests/builder/MakeSampleProfiles" "$scratch/sample organize" >/dev/null
 "$program" list "$scratch/sample organize" >"$scratch/list" 2>/dev/null || fail "list failed"
 [ "$(wc -l <"$scratch/list")" -ge 4 ] || fail "list shows too few profiles"

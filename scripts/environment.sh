@@ -2,11 +2,14 @@
 # virtual display that the Windows build runs in.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${PLACEMOVE_BUILD:-$root/build}"
-export PLACEMOVE_WINEPREFIX="$build/wineprefix"
-export WINEPREFIX="$PLACEMOVE_WINEPREFIX"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# The version users see, major.minor.patch of project(VERSION).
+project_version() {
+  sed -n 's/^project(Placemove VERSION \([0-9]*\.[0-9]*\.[0-9]*\).*/\1/p' "$root/CMakeLists.txt"
+}
 
 configure_and_build() {  # <build folder> [cmake options...]
   local folder=$1
@@ -28,21 +31,92 @@ build_release() {
 # The packages users download: the Debian package and tarball of the
 # native release, and the zip of the Windows build, in their build folders.
 package_release() { build_release && (cd "$build/release" && cpack >/dev/null); }
-package_windows() { build_windows && (cd "$build/windows" && cpack >/dev/null); }
-build_windows() { configure_and_build "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"; }
+# The Windows builds: 32-bit (`build_windows 32`, in build/windows, the one
+# shipped first) and 64-bit (`build_windows 64`, in build/windows64).
+windows_folder() { if [ "$1" = 32 ]; then echo "$build/windows"; else echo "$build/windows64"; fi; }
+build_windows() {  # <32|64>
+  if [ "$1" = 32 ]; then
+    configure_and_build "$(windows_folder 32)" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+      -DPLACEMOVE_WINDOWS64_BUILD="$(windows_folder 64)"
+  else
+    configure_and_build "$(windows_folder 64)" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+  fi
+}
+# The zip users download (build/windows/placemove-VERSION-win32.zip): the
+# 32-bit programs, and the 64-bit ones in its folder 64-bit.
+package_windows() { build_windows 64 && build_windows 32 && (cd "$(windows_folder 32)" && cpack >/dev/null); }
 
-# Creates the Wine prefix the first time; later runs reuse it.
+# Whether this machine's kernel runs 32-bit x86 programs, asked of the
+# smallest such program (a 32-bit ELF file that only exits with 0), which
+# needs nothing installed. PLACEMOVE_32BIT=no answers no, to try on any
+# machine the road of one that refuses them.
+runs_32bit_programs() {
+  [ "${PLACEMOVE_32BIT:-}" = no ] && return 1
+  local probe
+  probe=$(mktemp)
+  # ELF header, one loadable segment, and: xor eax,eax; inc eax; xor ebx,ebx; int 0x80.
+  printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x5b\x00\x00\x00\x5b\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\x31\xc0\x40\x31\xdb\xcd\x80' >"$probe"
+  chmod +x "$probe"
+  local status=0
+  "$probe" 2>/dev/null || status=$?
+  rm -f "$probe"
+  return $status
+}
+
+# The Windows builds that Wine can run here, one word each (32, 64), with
+# the reason on standard error: the 32-bit build where 32-bit programs and
+# 32-bit Wine run, and the 64-bit build wherever 64-bit Wine is installed.
+runnable_windows_builds() {
+  local builds=()
+  if ! runs_32bit_programs; then
+    echo "This machine does not run 32-bit programs${PLACEMOVE_32BIT:+ (PLACEMOVE_32BIT=$PLACEMOVE_32BIT)}: the Windows tests run on the 64-bit build." >&2
+  elif [ ! -x /usr/lib/wine/wine ]; then
+    echo "32-bit Wine (wine32) is not installed: the Windows tests run on the 64-bit build." >&2
+  else
+    builds+=(32)
+  fi
+  [ -x /usr/lib/wine/wine64 ] && builds+=(64)
+  echo "${builds[*]}"
+}
+
+# The one Windows build that scripts/run.sh and the benchmark run: the
+# first that Wine can run here. Fails, saying why, where Wine runs neither.
+windows_build_to_run() {
+  local builds
+  builds=$(runnable_windows_builds)
+  if [ -z "$builds" ]; then no_windows_build; return 1; fi
+  echo "${builds%% *}"
+}
+no_windows_build() {
+  echo "Wine can run neither Windows build on this machine: install wine64 (scripts/setup.sh does)." >&2
+}
+
+# Selects the private Wine prefix of a Windows build (32: a win32 prefix in
+# build/wineprefix; 64: a win64 prefix in build/wineprefix64), as
+# scripts/wine-exec does for the programs it runs.
+use_wine() {  # <32|64>
+  if [ "$1" = 32 ]; then
+    export WINEPREFIX="$build/wineprefix" WINEARCH=win32
+    unset WINELOADER
+  else
+    export WINEPREFIX="$build/wineprefix64" WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+  fi
+  wine_arch=$WINEARCH
+}
+
+# Creates the Wine prefix selected by use_wine the first time; later runs
+# reuse it.
 prepare_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    "$root/scripts/wine-exec" "$wine_arch" wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
   # Keep one wine server and Wine's own services for the whole run. They are
   # started here with their output closed: started by a test, they would hold
   # the test's output open and CTest would wait for them forever.
   wineserver -p >/dev/null 2>&1 </dev/null || true
-  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+  "$root/scripts/wine-exec" "$wine_arch" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 # Starts a virtual display and exports DISPLAY; stop_display ends it. Call it
@@ -64,7 +138,10 @@ start_display() {
   return 1
 }
 
+# Ends the wine server of the prefix in use.
+stop_wine() { [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true; }
+
 stop_display() {
-  wineserver -k >/dev/null 2>&1 || true
+  stop_wine
   [ -n "${display_pid:-}" ] && kill "$display_pid" 2>/dev/null || true
 }

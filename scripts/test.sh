@@ -1,10 +1,14 @@
 #!/bin/bash
 # Runs every test of Placemove: installs what is missing, builds the native
-# build (with AddressSanitizer and UndefinedBehaviorSanitizer) and the
-# 32-bit Windows build, and runs both test suites, the Windows one under Wine,
-# and the native release of placemove-cli (scripts/check-release.sh);
-# then, where clang is installed, runs each fuzz target for a minute
-# (scripts/fuzz.sh), a finding failing the run.
+# build (with AddressSanitizer and UndefinedBehaviorSanitizer) and both
+# Windows builds, and runs the native suite, the native release of
+# placemove-cli (scripts/check-release.sh) and the Windows suite under Wine
+# on each Windows build that Wine runs here: the 32-bit one where this
+# machine runs 32-bit programs, and the 64-bit one in a win64 prefix (the
+# only one where it does not; PLACEMOVE_32BIT=no takes that road anywhere).
+# A machine where Wine runs neither fails. Then, where clang is installed,
+# runs each fuzz target for a minute (scripts/fuzz.sh), a finding failing
+# the run.
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 
@@ -12,8 +16,9 @@ source "$(dirname "$0")/environment.sh"
 
 echo "== Native build"
 build_native
-echo "== Windows build"
-build_windows
+echo "== Windows builds (32-bit and 64-bit)"
+build_windows 32
+build_windows 64
 
 status=0
 echo "== Native tests"
@@ -22,11 +27,23 @@ ctest --test-dir "$build/native" --output-on-failure -j "$jobs" || status=1
 echo "== Native release of placemove-cli"
 "$root/scripts/check-release.sh" || status=1
 
-echo "== Windows tests (Wine)"
+echo "== Windows package"
+"$root/scripts/check-windows-package.sh" || status=1
+
+builds=$(runnable_windows_builds)
+if [ -z "$builds" ]; then
+  no_windows_build
+  status=1
+fi
 trap stop_display EXIT
 start_display
-prepare_wine
-ctest --test-dir "$build/windows" --output-on-failure -j "$jobs" || status=1
+for bits in $builds; do
+  use_wine "$bits"
+  echo "== Windows tests of the $bits-bit build (Wine, $WINEARCH prefix $WINEPREFIX)"
+  prepare_wine
+  ctest --test-dir "$(windows_folder "$bits")" --output-on-failure -j "$jobs" || status=1
+  stop_wine
+done
 
 echo "== Fuzzing"
 "$root/scripts/fuzz.sh" 60 || status=1

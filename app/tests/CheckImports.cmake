@@ -1,5 +1,5 @@
-# Checks the headers of the program file PROGRAM with OBJDUMP: a 32-bit x86
-# program for the Windows GUI subsystem that imports system DLLs only (the
+# Checks the headers of the program file PROGRAM with OBJDUMP: a program of
+# the file format FORMAT (pei-i386 or pei-x86-64) for the Windows GUI subsystem that imports system DLLs only (the
 # C and C++ run-times are linked in statically).
 set(SystemDlls
   ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll SHELL32.dll USER32.dll WSOCK32.dll)
@@ -9,8 +9,9 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} -p ${PROGRAM} failed: ${result}")
 endif()
 
-if(NOT headers MATCHES "file format pei-i386")
-  message(FATAL_ERROR "not a 32-bit x86 Windows program")
+if(NOT headers MATCHES "file format ${FORMAT}\n")
+  string(REGEX MATCH "file format [^\n]*" found "${headers}")
+  message(FATAL_ERROR "${found}, expected ${FORMAT}")
 endif()
 string(REGEX MATCH "Subsystem[ \t]+([0-9a-fA-F]+)" subsystem "${headers}")
 if(NOT CMAKE_MATCH_1 EQUAL 2)

@@ -98,7 +98,8 @@ TEST_F(Cli, BadInputGetsAOneLineMessage) {
   work.write("taken", "x");
   CliRun taken = run({"import", "organize", "--to", "taken"});
   EXPECT_EQ(taken.exitCode, 1);
-  EXPECT_EQ(linesOf(taken.err), std::vector<std::string>{"placemove-cli: cannot make the folder 'taken'"});
+  EXPECT_EQ(linesOf(taken.err), std::vector<std::string>{"placemove-cli: cannot make the folder 'taken': Cannot "
+                                                          "create a file when that file already exists."});
   EXPECT_EQ(work.read("taken"), "x");
 }
 
@@ -194,7 +195,8 @@ TEST_F(Cli, ImportCountsWhatWindowsRefuses) {
   EXPECT_EQ(imported.exitCode, 0) << imported.err;
   EXPECT_EQ(linesOf(imported.err),
             (std::vector<std::string>{"Profiles read: 1", "Folders written: 1", "Favourites written: 1",
-                                      "Skipped, path too long: 1", "Skipped, a title Windows cannot take as a name: 1",
+                                      "Replaced by a later favourite of the same name: 0", "Skipped, path too long: 1",
+                                      "Skipped, a title Windows cannot take as a name: 1",
                                       "Skipped, could not be written: 0", "Skipped, script URL: 1",
                                       "Skipped, unreadable profile: 0"}));
   EXPECT_TRUE(exists("out\\Kept\\Fine.url"));
@@ -207,6 +209,36 @@ TEST_F(Cli, ImportCountsWhatWindowsRefuses) {
   EXPECT_TRUE(exists("two\\levels\\Carl\\Kept\\Fine.url"));
   EXPECT_FALSE(exists("two\\levels\\Ann\\Clicker.url"));
   EXPECT_TRUE(contains(both.err, "Skipped, script URL: 2"));
+}
+
+TEST_F(CliTest, ImportKeepsProfilesApartAndCountsWhatOneNameHides) {
+  // Both screen names make the folder "%"; the later gets a name of its own.
+  // Two favourites "News" leave one file.
+  work.makeDirectory("names");
+  saveProfile("names\\empty", Profile{"", {favoritePlaces({favorite("News", "http://first/"),
+                                                            favorite("News", "http://second/")})}});
+  saveProfile("names\\slash", Profile{"\\", {favoritePlaces({favorite("News", "http://third/")})}});
+  CliRun imported = run({"import", "names", "--to", "out"});
+  EXPECT_EQ(imported.exitCode, 0) << imported.err;
+  EXPECT_EQ(work.read("out\\%\\News.url").find("URL=http://second/"), 20u);
+  EXPECT_EQ(work.read("out\\% (2)\\News.url").find("URL=http://third/"), 20u);
+  std::vector<std::string> lines = linesOf(imported.err);
+  ASSERT_GE(lines.size(), 4u) << imported.err;
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 4),
+            (std::vector<std::string>{"Profiles read: 2", "Folders written: 2", "Favourites written: 2",
+                                      "Replaced by a later favourite of the same name: 1 (a bookmarks file keeps "
+                                      "both)"}));
+
+  // Once more: the files there are replaced, and said to be.
+  CliRun again = run({"import", "names", "--to", "out"});
+  EXPECT_EQ(again.exitCode, 0) << again.err;
+  lines = linesOf(again.err);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Files there before, replaced: 2"), lines.end()) << again.err;
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Favourites written: 2"), lines.end()) << again.err;
+  EXPECT_TRUE(work.tree() == (std::vector<std::string>{"names\\", "names\\empty", "names\\slash", "out\\",
+                                                       "out\\% (2)\\", "out\\% (2)\\News.url", "out\\%\\",
+                                                       "out\\%\\News.url"}))
+      << ::testing::PrintToString(work.tree());
 }
 
 TEST_F(Cli, ADamagedProfileEndsItsOwnTreeOnly) {

@@ -217,8 +217,9 @@ TEST_F(FavoritesFolderWriterTest, TheProgressBarCountsEveryRecordRead) {
 
 TEST_F(FavoritesFolderWriterTest, CountsWhatItWritesAndWhatWindowsRefuses) {
   // A control character is refused by Windows in any name: the favourite is
-  // not written, nor the folder with anything in it, and each counts once.
-  // "a.url" is a directory, so the favourite "a" fails for another reason.
+  // not written, nor the folder with anything in it, and each of them
+  // counts. "a.url" is a directory, so the favourite "a" fails for another
+  // reason, right in the destination.
   import(profileOf({favorite("tab\there", "http://tab/"), folder("bell\a", {favorite("in", "http://in/"),
                                                                                folder("sub", {})}),
                     folder("a.url", {favorite("in", "http://in/")}), favorite("a", "http://a/"), folder("F", {favorite("B", "http://b/")}),
@@ -230,9 +231,28 @@ TEST_F(FavoritesFolderWriterTest, CountsWhatItWritesAndWhatWindowsRefuses) {
                                          {"F\\C.url", shortcut("http://c/")}}));
   EXPECT_EQ(counts.folders, 3u) << "a reused directory counts as well";
   EXPECT_EQ(counts.favorites, 3u);
-  EXPECT_EQ(counts.invalidName, 2u);
+  EXPECT_EQ(counts.invalidName, 3u);
   EXPECT_EQ(counts.notWritten, 1u);
   EXPECT_EQ(counts.pathTooLong, 0u);
+  EXPECT_EQ(counts.destinationError, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+}
+
+TEST_F(FavoritesFolderWriterTest, AFileWrittenOverIsCountedApart) {
+  // Two favourites of one name leave one file; a file there before the
+  // writer is replaced by a favourite that is counted as written.
+  destination.write("Old.url", "before");
+  import(profileOf({favorite("News", "http://first/"), folder("F", {favorite("In", "http://in/")}),
+                    folder("F", {favorite("In", "http://in-again/"), favorite("News", "http://f-news/")}),
+                    favorite("Old", "http://old/"), favorite("News", "http://second/"),
+                    favorite("News", "http://third/")}));
+  EXPECT_TRUE(holdsExactly(destination, {{"News.url", shortcut("http://third/")},
+                                         {"F\\", ""},
+                                         {"F\\In.url", shortcut("http://in-again/")},
+                                         {"F\\News.url", shortcut("http://f-news/")},
+                                         {"Old.url", shortcut("http://old/")}}));
+  EXPECT_EQ(counts.favorites, 4u) << "one for each file";
+  EXPECT_EQ(counts.replaced, 3u);
+  EXPECT_EQ(counts.replacedOlder, 1u);
 }
 
 // Paths of up to 259 characters are written: a favourite whose file name
@@ -271,9 +291,9 @@ TEST_F(LongPathTest, FolderThatDoesNotFitIsSkippedWithItsSubtree) {
                                          {roomy + "\\dd\\", ""},
                                          {roomy + "\\ab.url", shortcut("http://ab/")},
                                          {"after.url", shortcut("http://after/")}}));
-  // The folder that does not fit counts once with its subtree; so do the
-  // favourite and the folder too long inside the roomy one.
-  EXPECT_EQ(counts.pathTooLong, 3u);
+  // The folder that does not fit counts with each item of its subtree
+  // (four), and so do the two favourites too long inside the roomy one.
+  EXPECT_EQ(counts.pathTooLong, 6u);
   EXPECT_EQ(counts.folders, 2u);
   EXPECT_EQ(counts.favorites, 3u);
 }
@@ -307,7 +327,7 @@ TEST_F(LongPathTest, FolderMarkThatDoesNotFitSkipsTheFolder) {
   std::string title = "CON" + std::string(room() - 4, '.');
   import(profileOf({folder(title, {favorite("x", "http://x/")}), favorite("after", "http://after/")}));
   EXPECT_TRUE(holdsExactly(destination, {{"after.url", shortcut("http://after/")}}));
-  EXPECT_EQ(counts.pathTooLong, 1u);
+  EXPECT_EQ(counts.pathTooLong, 2u) << "the folder and its favourite";
 }
 
 TEST_F(LongPathTest, DestinationThatDoesNotFitGetsNothing) {

@@ -2,7 +2,7 @@
 // placemove.ico, which app/Placemove.rc takes in. Run it in app/ after
 // changing a picture (see the README):
 //   cmake --build build/windows --target DrawArt
-//   cd app && ../scripts/wine-exec ../build/windows/tools/art/DrawArt.exe
+//   cd app && ../scripts/wine-exec win32 ../build/windows/tools/art/DrawArt.exe
 // ResourcesTest checks that Placemove.exe carries exactly what it draws.
 #include "tools/art/Pictures.h"
 
