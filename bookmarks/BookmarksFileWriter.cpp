@@ -1,6 +1,6 @@
 #include "bookmarks/BookmarksFileWriter.h"
 
-#include "bookmarks/UrlScheme.h"
+#include "favorites/UrlScheme.h"
 #include "support/Errors.h"
 
 #include <cstring>
@@ -72,7 +72,8 @@ void BookmarksFileWriter::beginFavorite() {
 void BookmarksFileWriter::setUrl(const char* url) {
   if (!favoriteOpen_) return;
   favoriteOpen_ = false;
-  if (isScriptUrl(url)) {
+  DWORD length = static_cast<DWORD>(std::strlen(url));
+  if (isScriptUrl(url, length)) {
     ++counts_.scriptUrls;
     return;
   }
@@ -86,7 +87,7 @@ void BookmarksFileWriter::setUrl(const char* url) {
   file_.write("</A>");
   file_.endLine();
   ++counts_.favorites;
-  if (isAolOnlyUrl(url)) {
+  if (isAolOnlyUrl(url, length)) {
     ++counts_.aolOnlyLinks;
     if (aolList_ != nullptr) writeAolListLine(url);
   }

@@ -77,34 +77,35 @@ void MarkupOutput::writeText(const char* text, const CodePage& codePage, TextFie
       continue;
     }
     if (isControl(c)) {
-      writeControl(c, field);
-    } else {
-      const char* entity = entityOf(c);
-      DWORD length = static_cast<DWORD>(std::strlen(entity));
-      std::memcpy(chunk_ + count_, entity, length);
-      count_ += length;
+      next = writeControls(next, field);
+      continue;
     }
+    const char* entity = entityOf(c);
+    DWORD length = static_cast<DWORD>(std::strlen(entity));
+    std::memcpy(chunk_ + count_, entity, length);
+    count_ += length;
     ++next;
   }
 }
 
 // Readers of bookmarks files go by lines and by elements, and some take a
 // tab for the end of a field: a control character is never written as
-// itself. In a title it becomes a decimal character reference ("&#10;"),
-// which a reader turns back into the character inside the title; in a URL
-// it is percent-encoded ("%0A"), as a browser would send it.
-void MarkupOutput::writeControl(BYTE control, TextField field) {
+// itself. In a title a run of them becomes one space, which is what a
+// browser's display of a title makes of a line break or a tab (a character
+// reference would reach some importers as its text); in a URL each is
+// percent-encoded ("%0A"), as a browser would send it.
+const char* MarkupOutput::writeControls(const char* run, TextField field) {
   static const char hexDigits[] = "0123456789ABCDEF";
   if (field == TextField::Title || field == TextField::ListTitle) {
-    put('&');
-    put('#');
-    count_ += formatNumber(control, chunk_ + count_);
-    put(';');
-  } else {
-    put('%');
-    put(hexDigits[control >> 4]);
-    put(hexDigits[control & 0x0F]);
+    put(' ');
+    while (*run != '\0' && isControl(static_cast<BYTE>(*run))) ++run;
+    return run;
   }
+  BYTE control = static_cast<BYTE>(*run);
+  put('%');
+  put(hexDigits[control >> 4]);
+  put(hexDigits[control & 0x0F]);
+  return run + 1;
 }
 
 void MarkupOutput::endLine() {

@@ -34,7 +34,7 @@ public:
   void writeIndent(DWORD levels);
   // `text` in `codePage`, written as UTF-8. In the bookmarks file '&', '<',
   // '>' and '"' become entities; control characters are written as
-  // writeControl says, so that no text can end a line, a field or an element.
+  // writeControls says, so that no text can end a line, a field or an element.
   void writeText(const char* text, const CodePage& codePage, TextField field);
   // Ends the line with LF and hands what is held to the stream.
   void endLine();
@@ -44,7 +44,9 @@ private:
   // The most bytes one character of a text becomes ("&quot;").
   static constexpr DWORD LongestCharacter = 8;
 
-  void writeControl(BYTE control, TextField field);
+  // Writes the control character at `run` (and in a title the ones right
+  // behind it); returns the text behind what it wrote.
+  const char* writeControls(const char* run, TextField field);
   void writeBytes(const char* bytes, DWORD size);
   // The caller made room.
   void put(char c) { chunk_[count_++] = c; }

@@ -81,6 +81,7 @@ void add(const ImportCounts& written, RunCounts& counts) {
   counts.pathTooLong += written.pathTooLong;
   counts.invalidName += written.invalidName;
   counts.notWritten += written.notWritten;
+  counts.scriptUrls += written.scriptUrls;
 }
 
 // A profile without a place of its own: everything it holds is counted

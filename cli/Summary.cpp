@@ -56,6 +56,7 @@ void printImportSummary(const RunCounts& counts) {
   printCount("Skipped, path too long", counts.pathTooLong);
   printCount("Skipped, a title Windows cannot take as a name", counts.invalidName);
   printCount("Skipped, could not be written", counts.notWritten);
+  printCount("Skipped, script URL", counts.scriptUrls);
   printUnreadable(counts);
 }
 

@@ -11,13 +11,16 @@
 // ("Misc.%", "News %"), so that nothing is written outside the destination,
 // opens a device or is lost under a name Windows changes. A favourite, or a
 // folder with its whole subtree, whose path does not fit into MAX_PATH
-// characters is skipped, never written under a cut name. Writing is best
-// effort: a directory or file that cannot be made is skipped without a
-// message, and so is a folder's subtree when its directory cannot be made.
-// What was written and what was skipped is counted, by reason, for a front
-// end that reports it: every favourite and folder of a skipped subtree
-// counts under the reason its top was skipped for. A favourite whose file a
-// later one of the same name writes over is counted apart.
+// characters is skipped, never written under a cut name. A favourite whose
+// URL runs script (isScriptUrl: "javascript:", "vbscript:", "data:", read
+// as a lenient browser reads them) gets no shortcut file, which would run
+// it when opened. Writing is best effort: a directory or file that cannot
+// be made is skipped without a message, and so is a folder's subtree when
+// its directory cannot be made. What was written and what was skipped is
+// counted, by reason, for a front end that reports it: every favourite and
+// folder of a skipped subtree counts under the reason its top was skipped
+// for. A favourite whose file a later one of the same name writes over is
+// counted apart.
 #pragma once
 
 #include "favorites/FavoritesSink.h"
@@ -37,6 +40,7 @@ struct ImportCounts {
   DWORD pathTooLong = 0;  // no room in MAX_PATH, or a name longer than the system takes
   DWORD invalidName = 0;  // Windows refuses the name (ERROR_INVALID_NAME, e.g. a control character)
   DWORD notWritten = 0;   // other failures to make a directory or file
+  DWORD scriptUrls = 0;   // favourites not written: their URL runs script
   // The system's error code of the first item that could not be made right
   // in the destination folder for a reason other than its name: most often
   // the folder's own (read-only, gone). ERROR_SUCCESS when there was none.
@@ -72,9 +76,9 @@ public:
 
   // Writes the shortcut file of the open component, "<path>.url": the
   // `urlLength` characters of `url` (null counts as empty) and, unless it is
-  // 0, the time. Any failure skips the file silently, counted; only a
-  // failure to close a handle left open by an earlier failure is thrown
-  // (FileError EventCloseOutputFile).
+  // 0, the time; a script URL is counted instead. Any failure skips the
+  // file silently, counted; only a failure to close a handle left open by an
+  // earlier failure is thrown (FileError EventCloseOutputFile).
   void writeUrlFile(const char* url, DWORD urlLength, const Timestamp& time);
 
   // The time every favourite gets: one second before construction.

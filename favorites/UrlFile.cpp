@@ -8,6 +8,7 @@
 #include "favorites/FavoritesFolderWriter.h"
 
 #include "favorites/OutputStreams.h"
+#include "favorites/UrlScheme.h"
 #include "support/Errors.h"
 
 namespace {
@@ -61,6 +62,16 @@ void FavoritesFolderWriter::writeUrlFile(const char* url, DWORD urlLength, const
     return;
   }
   if (pathLength_ == rootLength_) return;
+  if (url == nullptr) {
+    url = "";
+    urlLength = 0;
+  }
+  // Opening a shortcut opens its URL: one that runs script came from an
+  // untrusted file, and no file of it is made.
+  if (isScriptUrl(url, urlLength)) {
+    ++counts_.scriptUrls;
+    return;
+  }
   // The suffix and a terminator must fit behind the path; a name cut short
   // would be another file's.
   if (pathLength_ + UrlSuffixLength >= MAX_PATH) {
@@ -68,10 +79,6 @@ void FavoritesFolderWriter::writeUrlFile(const char* url, DWORD urlLength, const
     return;
   }
   copyChars(UrlSuffix, UrlSuffixLength, path_ + pathLength_, MAX_PATH - pathLength_);
-  if (url == nullptr) {
-    url = "";
-    urlLength = 0;
-  }
 
   FileOutputStream file(INVALID_HANDLE_VALUE, "");
   try {

@@ -1,7 +1,8 @@
 // Fuzzes the bookmarks export: each input is walked as an AOL profile, read
 // from memory, into the bookmarks writer, in the default code page and in
 // UTF-8, as the export of a profile does it; whatever the profile holds,
-// the file must keep the structure a browser reads.
+// the file must keep the structure a browser reads, and no link of it may
+// run script.
 #include "aol/organize/FavoritePlaces.h"
 #include "aol/organize/MemorySource.h"
 #include "bookmarks/BookmarksFileWriter.h"

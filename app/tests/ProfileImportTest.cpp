@@ -179,6 +179,24 @@ TEST_F(ProfileImportTest, NothingIsWrittenOutsideTheFavoritesFolder) {
   EXPECT_EQ(home.tree(), sorted(expected));
 }
 
+// A shortcut opens its URL when clicked: one that runs script is never
+// made, whatever comes before its scheme.
+TEST_F(ProfileImportTest, NoShortcutRunsScript) {
+  std::vector<Item> favorites;
+  for (const char* url : {"javascript:alert(1)", "\xA0javascript:alert(1)", "\xA0vbscript:msgbox(1)",
+                          "\xA0" "data:text/html,x", "\xE3\x80\x80javascript:alert(1)", "\xEF\xBB\xBFjavascript:x",
+                          " Java\tScript:x", "\x01" "data:x"}) {
+    favorites.push_back(favorite("Script", url));
+  }
+  favorites.push_back(folder("Only scripts", {favorite("Run", "\xA0javascript:void(0)")}));
+  favorites.push_back(favorite("Kept", "http://kept.example/javascript:x"));
+  addProfile(Profile{"Hostile", {favoritePlaces(favorites)}});
+  import("AOL");
+  EXPECT_EQ(home.tree(), (std::vector<std::string>{"Favorites\\", "Favorites\\AOL\\", "Favorites\\AOL\\Kept.url",
+                                                   "Favorites\\AOL\\Only scripts\\"}));
+  EXPECT_TRUE(isShortcut(home.read("Favorites\\AOL\\Kept.url"), "http://kept.example/javascript:x"));
+}
+
 TEST_F(ProfileImportTest, AScreenNameWithoutAFolderNameGetsAnUntitledFolder) {
   Profile unnamed = kidsZone();
   unnamed.screenName = "\\";

@@ -123,13 +123,14 @@ TEST(BookmarksFileWriterTest, TitlesAreTrueTitlesWithMarkupAsEntities) {
                           "        </DL><p>\n");
 }
 
-TEST(BookmarksFileWriterTest, ControlCharactersAreReferencesInTitlesAndPercentInUrls) {
+// Every browser shows a title the same: a run of controls is one space.
+TEST(BookmarksFileWriterTest, ControlCharactersAreASpaceInTitlesAndPercentInUrls) {
   Export e;
-  e.favorite("a\nb\rc\td\x01" "e\x1f" "f\x7f", "http://x.example/\n\r\t\x01\x1f\x7f/");
-  e.folder("line\nbreak");
+  e.favorite("Line1\r\nLine2 a\tb\x01\x1f\x7f" "c \n", "http://x.example/\n\r\t\x01\x1f\x7f/");
+  e.folder("\x01line\nbreak\r");
   e.leave();
-  EXPECT_EQ(e.body(), link("http://x.example/%0A%0D%09%01%1F%7F/", "a&#10;b&#13;c&#9;d&#1;e&#31;f&#127;") +
-                          "        <DT><H3 ADD_DATE=\"1700000000\">line&#10;break</H3>\n"
+  EXPECT_EQ(e.body(), link("http://x.example/%0A%0D%09%01%1F%7F/", "Line1 Line2 a b c  ") +
+                          "        <DT><H3 ADD_DATE=\"1700000000\"> line break </H3>\n"
                           "        <DL><p>\n"
                           "        </DL><p>\n");
 }
@@ -167,6 +168,8 @@ TEST(BookmarksFileWriterTest, BrokenFilesAreFound) {
       changed("u/", "u\"/"),     changed("u/", "u\t"),          changed(">T<", ">\xE9<"),
       changed("    </DL><p>\n", ""), changed("        <DT><A", "       <DT><A"),
       changed("\n    <DL><p>", ""), changed("\"1700000000\">T", "\"17x\">T"),
+      changed("http://u/", "\xE3\x80\x80javascript:x"), changed("http://u/", "&#160;vbscript:x"),
+      changed("http://u/", "&amp;data:x"), changed("http://u/", "java&#9;script:x"),
       good + "<DT>",
   };
   for (const std::string& file : broken) EXPECT_NE(bookmarksFault(file), "") << file;
@@ -195,15 +198,24 @@ TEST(BookmarksFileWriterTest, Windows1252TitlesByDefault) {
   EXPECT_EQ(e.body(), link("http://x/\xE2\x80\x9Cq\xE2\x80\x9D", "\xE2\x82\xAC\xC2\x81\xC2\x8D\xC5\xB8\xC3\xA9"));
 }
 
-TEST(BookmarksFileWriterTest, ScriptUrlsAreCountedNotWritten) {
-  Export e;
-  const char* const scripts[] = {"javascript:alert(1)", "  JavaScript:x", "java\tscript:x", "\x01" "data:text/html,x",
-                                 "vbscript:x"};
-  for (const char* url : scripts) e.favorite("Script", url);
-  e.favorite("Kept", "http://kept.example/");
-  EXPECT_EQ(e.body(), link("http://kept.example/", "Kept"));
-  EXPECT_EQ(e.writer.counts().scriptUrls, 5u);
-  EXPECT_EQ(e.writer.counts().favorites, 1u);
+// Whatever stands before the scheme, in whichever code page: a no-break
+// space of Windows-1252, and U+00A0, U+1680, U+2000, U+200B, U+2028, U+205F,
+// U+3000 and U+FEFF in UTF-8.
+TEST(BookmarksFileWriterTest, ScriptUrlsAreCountedNotWrittenInEveryCodePage) {
+  const char* const scripts[] = {
+      "javascript:alert(1)", "  JavaScript:x", "java\tscript:x", "\x01" "data:text/html,x", "vbscript:x",
+      "\xA0javascript:alert(1)", "\xA0vbscript:x", "\xA0" "data:x", "\xC2\xA0javascript:x", "\xE1\x9A\x80javascript:x",
+      "\xE2\x80\x80javascript:x", "\xE2\x80\x8Bjavascript:x", "\xE2\x80\xA8javascript:x", "\xE2\x81\x9Fjavascript:x",
+      "\xE3\x80\x80javascript:x", "\xEF\xBB\xBFjavascript:x", "\xEF\xBB\xBF\r\n" "Data:x",
+  };
+  for (const char* const* name = CodePage::names(); *name != nullptr; ++name) {
+    Export e(*CodePage::find(*name));
+    for (const char* url : scripts) e.favorite("Script", url);
+    e.favorite("Kept", "http://kept.example/");
+    EXPECT_EQ(e.body(), link("http://kept.example/", "Kept")) << *name;
+    EXPECT_EQ(e.writer.counts().scriptUrls, sizeof scripts / sizeof scripts[0]) << *name;
+    EXPECT_EQ(e.writer.counts().favorites, 1u) << *name;
+  }
 }
 
 TEST(BookmarksFileWriterTest, AolLinksAreKeptCountedAndListed) {
@@ -214,8 +226,8 @@ TEST(BookmarksFileWriterTest, AolLinksAreKeptCountedAndListed) {
   e.favorite("Web", "http://www.aol.com/");
   e.favorite("Tab\there \x93q\x94", " AOL://4344:1\n");
   EXPECT_EQ(e.body(), link("aol://1722:recipes", "Recipes &amp; more") + link("http://www.aol.com/", "Web") +
-                          link(" AOL://4344:1%0A", "Tab&#9;here \xE2\x80\x9Cq\xE2\x80\x9D"));
-  EXPECT_EQ(list.bytes, "aol://1722:recipes\tRecipes & more\n AOL://4344:1%0A\tTab&#9;here \xE2\x80\x9Cq\xE2\x80\x9D\n");
+                          link(" AOL://4344:1%0A", "Tab here \xE2\x80\x9Cq\xE2\x80\x9D"));
+  EXPECT_EQ(list.bytes, "aol://1722:recipes\tRecipes & more\n AOL://4344:1%0A\tTab here \xE2\x80\x9Cq\xE2\x80\x9D\n");
   EXPECT_EQ(e.writer.counts().aolOnlyLinks, 2u);
   EXPECT_EQ(e.writer.counts().favorites, 3u);
 }

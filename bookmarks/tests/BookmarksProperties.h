@@ -10,5 +10,6 @@
 // indentation for each list open; every folder line followed by its list;
 // lists balanced and all closed at the end; no control character; within
 // a title or URL no '<', '>' or '"', and '&' only to begin an entity or a
-// decimal character reference.
+// decimal character reference; no link whose URL, as a browser reads the
+// attribute, runs script (isScriptUrl).
 std::string bookmarksFault(const std::string& file);

@@ -118,4 +118,21 @@ TEST(CodePageTest, EveryListedNameFindsItsCodePage) {
   EXPECT_EQ(count, 30);
 }
 
+// What lets a URL's scheme be judged on its bytes (favorites/UrlScheme.h):
+// in every code page, a text starting with a byte from 0x80 up decodes to a
+// first character that is no ASCII one.
+TEST(CodePageTest, NoByteFrom0x80UpDecodesToAscii) {
+  for (const char* const* name = CodePage::names(); *name != nullptr; ++name) {
+    const CodePage& page = *CodePage::find(*name);
+    for (int lead = 0x80; lead <= 0xFF; ++lead) {
+      for (int second = 0x80; second <= 0xBF; ++second) {
+        const char text[] = {static_cast<char>(lead), static_cast<char>(second), '\x80', '\x80', '\0'};
+        DWORD point = 0;
+        page.decode(text, point);
+        ASSERT_GE(point, 0x80u) << *name << " " << std::hex << lead << " " << second;
+      }
+    }
+  }
+}
+
 }  // namespace

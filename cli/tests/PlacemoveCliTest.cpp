@@ -192,21 +192,26 @@ TEST_F(Cli, ImportCountsWhatWindowsRefuses) {
   saveProfile("organize\\carl",
               Profile{"Carl",
                       {favoritePlaces({favorite("bell\a", "http://bell/"), favorite(std::string(300, 'x'), "http://x/"),
-                                       folder("Kept", {favorite("Fine", "http://fine/")})})}});
+                                       folder("Kept", {favorite("Fine", "http://fine/")}),
+                                       favorite("Run", "\xA0javascript:alert(1)")})}});
   CliRun imported = run({"import", "organize", "--to", "out", "--profile", "Carl"});
   EXPECT_EQ(imported.exitCode, 0) << imported.err;
   EXPECT_EQ(linesOf(imported.err),
             (std::vector<std::string>{"Profiles read: 1", "Folders written: 1", "Favourites written: 1",
                                       "Replaced by a later favourite of the same name: 0", "Skipped, path too long: 1",
                                       "Skipped, a title Windows cannot take as a name: 1",
-                                      "Skipped, could not be written: 0", "Skipped, unreadable profile: 0"}));
+                                      "Skipped, could not be written: 0", "Skipped, script URL: 1",
+                                      "Skipped, unreadable profile: 0"}));
   EXPECT_TRUE(exists("out\\Kept\\Fine.url"));
+  EXPECT_FALSE(exists("out\\Run.url"));
 
   CliRun both = run({"import", "organize", "--to", "two\\levels"});
   EXPECT_EQ(both.exitCode, 0) << both.err;
   EXPECT_TRUE(exists("two\\levels\\Ann\\Cooking\\Recipes.url"));
   EXPECT_TRUE(exists("two\\levels\\Bob\\Weather.url"));
   EXPECT_TRUE(exists("two\\levels\\Carl\\Kept\\Fine.url"));
+  EXPECT_FALSE(exists("two\\levels\\Ann\\Clicker.url"));
+  EXPECT_TRUE(contains(both.err, "Skipped, script URL: 2"));
 }
 
 TEST_F(CliTest, ImportKeepsProfilesApartAndCountsWhatOneNameHides) {

@@ -6,6 +6,7 @@
 #include "aol/organize/tests/GrammarSink.h"
 #include "favorites/FavoritesFolderWriter.h"
 #include "favorites/Names.h"
+#include "favorites/UrlScheme.h"
 #include "support/Errors.h"
 
 #include <windows.h>
@@ -147,9 +148,16 @@ std::string shortcutFault(const std::string& bytes, const ReportedTexts& texts, 
   if (end == std::string::npos) return "a shortcut whose URL line does not end";
   std::string line = bytes.substr(head.size(), end - head.size());
   if (line.find_first_of("\r\n") != std::string::npos) return "a line break inside the URL line";
+  // Two URLs may make one line: it must be that of one without script.
   bool reported = false;
-  for (const std::string& url : texts.urls) reported = reported || urlLine(url) == line;
+  bool scriptOnly = true;
+  for (const std::string& url : texts.urls) {
+    if (urlLine(url) != line) continue;
+    reported = true;
+    scriptOnly = scriptOnly && isScriptUrl(url.data(), static_cast<DWORD>(url.size()));
+  }
   if (!reported) return "a shortcut of no reported URL";
+  if (scriptOnly) return "a shortcut of a URL that runs script";
   if (bytes.compare(end + 2, std::string::npos, modified) != 0) return "a shortcut whose lines after the URL differ";
   return std::string();
 }

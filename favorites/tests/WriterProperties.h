@@ -3,9 +3,10 @@
 // named by one reported title (escaped and marked as the writer marks
 // names), with no character Windows refuses, no "." or "..", no device name,
 // no trailing dot or space, a full path within MAX_PATH characters; and
-// shortcut files of exactly the format's lines, with a reported URL whose
-// line breaks are escaped and the writer's time. Shared by the writer fuzzer and the tests that replay its
-// corpus, in both builds.
+// shortcut files of exactly the format's lines, with a reported URL that
+// runs no script (isScriptUrl), its line breaks escaped, and the writer's
+// time. Shared by the writer fuzzer and the tests that replay its corpus,
+// in both builds.
 #pragma once
 
 #include <string>

@@ -42,6 +42,9 @@ CaseProfile hostileProfile() {
            link("Inline page", "data:text/html,<script>alert(1)</script>"),
            link("Split scheme", "java\tscript:alert(1)"),
            link("Control before scheme", "\x01javascript:alert(1)"),
+           link("No-break space before script", "\xA0javascript:alert(1)"),
+           link("No-break space before Basic", "\xA0vbscript:msgbox(1)"),
+           link("No-break space before a page", "\xA0" "data:text/html,<script>alert(1)</script>"),
            link("CRLF in URL", "http://hostile.example/a\r\nb"),
            link("TAB and a control in URL", "http://hostile.example/a\tb\x01" "c"),
            link("Space in URL", "http://hostile.example/a b", "http://hostile.example/a%20b"),
@@ -94,6 +97,18 @@ CaseProfile cyrillicProfile() {
            folder("\xcd\xee\xe2\xee\xf1\xf2\xe8", {link("\xcf\xee\xe3\xee\xe4\xe0", "http://cyrillic.example/pogoda")})}};
 }
 
+// UTF-8 text: script links behind an ideographic space, a byte-order mark
+// and a line separator, beside a link that is kept.
+CaseProfile unicodeProfile() {
+  return {"uma",
+          "Uma \xE2\x80\x9CUTF-8\xE2\x80\x9D",
+          {link("Ideographic space before script", "\xE3\x80\x80javascript:alert(1)"),
+           link("Byte-order mark before script", "\xEF\xBB\xBFjavascript:alert(1)"),
+           link("Line separator before a page", "\xE2\x80\xA8" "data:text/html,x"),
+           link("Caf\xC3\xA9\r\nsur la place", "http://unicode.example/caf\xC3\xA9",
+                "http://unicode.example/caf%C3%A9")}};
+}
+
 CaseProfile otherProfile() {
   return {"olga", "Olga", {link("Not exported", "http://cyrillic.example/olga")}};
 }
@@ -102,9 +117,11 @@ CaseSet makeCases() {
   // Profiles in the order of both their file names and their screen names.
   CaseSet cases;
   cases.directories = {{"profiles", {hostileProfile(), namesProfile(), deepProfile()}},
-                       {"cyrillic", {cyrillicProfile(), otherProfile()}}};
+                       {"cyrillic", {cyrillicProfile(), otherProfile()}},
+                       {"unicode", {unicodeProfile()}}};
   const std::vector<CaseProfile>& main = cases.directories[0].second;
   const std::vector<CaseProfile>& cyrillic = cases.directories[1].second;
+  const std::vector<CaseProfile>& unicode = cases.directories[2].second;
   cases.runs = {
       {"all", "profiles", {}, {&main[0], &main[1], &main[2]}, "AOL Favorite Places", "windows-1252"},
       {"two", "profiles", {"--profile", "Name Tester", "--profile", "Plumb Line"}, {&main[1], &main[2]},
@@ -115,6 +132,7 @@ CaseSet makeCases() {
        {&cyrillic[0]},
        "From AOL & <Co>",
        "windows-1251"},
+      {"utf8", "unicode", {"--codepage", "utf-8"}, {&unicode[0]}, "AOL Favorite Places", "utf-8"},
   };
   return cases;
 }

@@ -42,7 +42,7 @@ struct ExportRun {
   std::vector<std::string> options;
   std::vector<const CaseProfile*> profiles;  // exported, in the order of the file
   std::string topFolder;                     // UTF-8
-  std::string codePage;                      // "windows-1252" or "windows-1251"
+  std::string codePage;                      // "windows-1252", "windows-1251" or "utf-8"
 };
 
 struct CaseSet {

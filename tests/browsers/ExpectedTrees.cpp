@@ -22,12 +22,6 @@ char32_t decodeByte(unsigned char byte, const std::string& codePage) {
   throw std::logic_error("a byte the description's code pages do not cover");
 }
 
-std::u32string decode(const std::string& bytes, const std::string& codePage) {
-  std::u32string text;
-  for (char byte : bytes) text += decodeByte(static_cast<unsigned char>(byte), codePage);
-  return text;
-}
-
 std::u32string ascii(const std::string& text) { return std::u32string(text.begin(), text.end()); }
 
 std::string utf8(const std::u32string& text) {
@@ -65,19 +59,47 @@ std::u32string utf8Decode(const std::string& bytes) {
   return text;
 }
 
+// The description's UTF-8 texts are all valid.
+std::u32string decode(const std::string& bytes, const std::string& codePage) {
+  if (codePage == "utf-8") return utf8Decode(bytes);
+  std::u32string text;
+  for (char byte : bytes) text += decodeByte(static_cast<unsigned char>(byte), codePage);
+  return text;
+}
+
 bool isControl(char32_t code) { return code < 0x20 || code == 0x7F; }
 
-// The scheme as a browser reads it: leading controls and spaces skipped,
-// TAB, CR and LF removed, ASCII letters lower case.
-bool isScriptUrl(const std::string& url) {
+bool isAsciiLetterOrDigit(char32_t code) {
+  return (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9');
+}
+
+// The scheme as the most lenient browser reads it: every leading character
+// that is no ASCII letter or digit skipped, TAB, CR and LF removed, ASCII
+// letters lower case.
+bool isScriptUrl(const std::u32string& url) {
   std::string scheme;
-  std::string::size_type i = 0;
-  while (i < url.size() && static_cast<unsigned char>(url[i]) <= 0x20) ++i;
+  std::u32string::size_type i = 0;
+  while (i < url.size() && !isAsciiLetterOrDigit(url[i])) ++i;
   for (; i < url.size() && url[i] != ':'; ++i) {
     if (url[i] == '\t' || url[i] == '\r' || url[i] == '\n') continue;
     scheme += static_cast<char>(url[i] >= 'A' && url[i] <= 'Z' ? url[i] - 'A' + 'a' : url[i]);
   }
   return i < url.size() && (scheme == "javascript" || scheme == "vbscript" || scheme == "data");
+}
+
+// The title in the file: each run of controls one space.
+std::u32string writtenTitle(const std::string& title, const std::string& codePage) {
+  std::u32string written;
+  bool inRun = false;
+  for (char32_t code : decode(title, codePage)) {
+    if (!isControl(code)) {
+      written += code;
+    } else if (!inRun) {
+      written += U' ';
+    }
+    inRun = isControl(code);
+  }
+  return written;
 }
 
 // The URL in the file: controls percent-encoded.
@@ -99,12 +121,11 @@ std::u32string importedUrl(const Node& node, const std::string& codePage) {
   return node.shown.empty() ? writtenUrl(node, codePage) : utf8Decode(node.shown);
 }
 
-// Chromium does not decode numeric references: a control written as one
-// stays that text.
-std::u32string chromiumTitle(const std::u32string& title) {
-  std::u32string shown;
-  for (char32_t code : title) shown += isControl(code) ? ascii("&#" + std::to_string(code) + ";") : std::u32string(1, code);
-  return shown;
+// Firefox trims the spaces around a link's title, not a folder's.
+std::u32string firefoxLinkTitle(const std::u32string& title) {
+  std::u32string::size_type first = title.find_first_not_of(U' ');
+  if (first == std::u32string::npos) return U"";
+  return title.substr(first, title.find_last_not_of(U' ') - first + 1);
 }
 
 std::string quote(const std::u32string& text) {
@@ -143,9 +164,9 @@ std::vector<Shown> written(const std::vector<Node>& nodes, const std::string& co
   std::vector<Shown> shown;
   for (const Node& node : nodes) {
     if (node.isFolder) {
-      shown.push_back({decode(node.title, codePage), true, U"", written(node.children, codePage)});
-    } else if (!isScriptUrl(node.url) && !node.refused) {
-      shown.push_back({decode(node.title, codePage), false, importedUrl(node, codePage), {}});
+      shown.push_back({writtenTitle(node.title, codePage), true, U"", written(node.children, codePage)});
+    } else if (!isScriptUrl(decode(node.url, codePage)) && !node.refused) {
+      shown.push_back({writtenTitle(node.title, codePage), false, importedUrl(node, codePage), {}});
     }
   }
   return shown;
@@ -158,17 +179,18 @@ Shown exportedTree(const ExportRun& run) {
     return top;
   }
   for (const CaseProfile* profile : run.profiles) {
-    top.children.push_back({decode(profile->screenName, run.codePage), true, U"", written(profile->favorites, run.codePage)});
+    top.children.push_back(
+        {writtenTitle(profile->screenName, run.codePage), true, U"", written(profile->favorites, run.codePage)});
   }
   return top;
 }
 
-void print(const Shown& item, int depth, bool chromium, std::string& lines) {
-  std::u32string title = chromium ? chromiumTitle(item.title) : item.title;
+void print(const Shown& item, int depth, bool firefox, std::string& lines) {
+  std::u32string title = firefox && !item.isFolder ? firefoxLinkTitle(item.title) : item.title;
   lines += std::to_string(depth) + (item.isFolder ? " F " : " B ") + quote(title);
   if (!item.isFolder) lines += " " + quote(item.url);
   lines += "\n";
-  for (const Shown& child : item.children) print(child, depth + 1, chromium, lines);
+  for (const Shown& child : item.children) print(child, depth + 1, firefox, lines);
 }
 
 // Chromium imports links only, each into the folder its path of folder
@@ -206,7 +228,7 @@ void collectLinks(const Shown& item, std::vector<std::u32string>& path, std::vec
 
 std::string expectedFirefoxTree(const ExportRun& run) {
   std::string lines;
-  print(exportedTree(run), 0, false, lines);
+  print(exportedTree(run), 0, true, lines);
   return lines;
 }
 
@@ -215,7 +237,7 @@ std::string expectedChromiumTree(const ExportRun& run) {
   std::vector<std::u32string> path;
   collectLinks(exportedTree(run), path, roots);
   std::string lines;
-  for (const Shown& item : roots) print(item, 0, true, lines);
+  for (const Shown& item : roots) print(item, 0, false, lines);
   return lines;
 }
 

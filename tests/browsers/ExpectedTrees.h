@@ -3,13 +3,13 @@
 // trees (one item a line, see tests/browsers/canonical.py).
 //
 // The model of the bookmarks file: titles and URLs converted from the run's
-// code page to UTF-8; in titles the C0 controls and DEL written as decimal
-// numeric references and the C1 controls as they are (UTF-8); in URLs the C0
-// controls and DEL percent-encoded; favourites with a script URL not written.
-// The model of the browsers, as measured: Firefox decodes the references and
-// keeps every folder; Chromium shows numeric references literally, drops
-// folders without an imported link and merges sibling folders of one title;
-// both refuse AOL-only links.
+// code page to UTF-8; in titles each run of C0 controls and DEL written as
+// one space and the C1 controls as they are (UTF-8); in URLs the C0 controls
+// and DEL percent-encoded; favourites with a script URL not written.
+// The model of the browsers, as measured: Firefox trims the spaces around a
+// link's title and keeps every folder; Chromium drops folders without an
+// imported link and merges sibling folders of one title; both refuse
+// AOL-only links.
 #pragma once
 
 #include "tests/browsers/BrowserCases.h"
