@@ -5,7 +5,7 @@
 #pragma once
 
 #include "bookmarks/CodePage.h"
-#include "favorites/FavoritesSink.h"
+#include "cli/ForwardingSink.h"
 
 #include <windows.h>
 
@@ -14,29 +14,20 @@
 bool nativeText(const char* text, const CodePage& codePage, char* native, DWORD size);
 
 // Forwards every call to `next`, with each title made native.
-class NativeTitleSink : public FavoritesSink {
+class NativeTitleSink : public ForwardingSink {
  public:
-  NativeTitleSink(FavoritesSink& next, const CodePage& codePage) : next_(next), codePage_(codePage) {}
+  NativeTitleSink(FavoritesSink& next, const CodePage& codePage) : ForwardingSink(next), codePage_(codePage) {}
 
-  void advance() override { next_.advance(); }
   // A title cut here is far longer than any path (MAX_PATH), so that a
   // writer of files skips it as too long, never under its cut name.
   void setTitle(const char* title) override {
     nativeText(title, codePage_, title_, TitleSize);
     next_.setTitle(title_);
   }
-  void beginFavorite() override { next_.beginFavorite(); }
-  void setUrl(const char* url) override { next_.setUrl(url); }
-  void endFavorite() override { next_.endFavorite(); }
-  void beginFolder() override { next_.beginFolder(); }
-  void enterFolder() override { next_.enterFolder(); }
-  void leaveFolder() override { next_.leaveFolder(); }
-  void endFolder() override { next_.endFolder(); }
 
  private:
   static const DWORD TitleSize = 4 * MAX_PATH;
 
-  FavoritesSink& next_;
   const CodePage& codePage_;
   char title_[TitleSize];
 };

@@ -3,7 +3,7 @@
 // before anything else is written there.
 #pragma once
 
-#include "favorites/FavoritesSink.h"
+#include "cli/ForwardingSink.h"
 
 #include <windows.h>
 
@@ -29,24 +29,15 @@ class TerminalProgress {
 };
 
 // Forwards every call to `next`, and counts advance() in `progress`.
-class ProgressSink : public FavoritesSink {
+class ProgressSink : public ForwardingSink {
  public:
-  ProgressSink(FavoritesSink& next, TerminalProgress& progress) : next_(next), progress_(progress) {}
+  ProgressSink(FavoritesSink& next, TerminalProgress& progress) : ForwardingSink(next), progress_(progress) {}
 
   void advance() override {
     progress_.step();
     next_.advance();
   }
-  void setTitle(const char* title) override { next_.setTitle(title); }
-  void beginFavorite() override { next_.beginFavorite(); }
-  void setUrl(const char* url) override { next_.setUrl(url); }
-  void endFavorite() override { next_.endFavorite(); }
-  void beginFolder() override { next_.beginFolder(); }
-  void enterFolder() override { next_.enterFolder(); }
-  void leaveFolder() override { next_.leaveFolder(); }
-  void endFolder() override { next_.endFolder(); }
 
  private:
-  FavoritesSink& next_;
   TerminalProgress& progress_;
 };
