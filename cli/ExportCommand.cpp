@@ -2,7 +2,6 @@
 // not at all.
 #include "cli/ExportCommand.h"
 
-#include "aol/ProfileTable.h"
 #include "bookmarks/BookmarksFileWriter.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
@@ -19,7 +18,7 @@
 
 namespace {
 
-ProfileTable table;
+ProfileList table;
 
 const char DefaultOutput[] = "bookmarks.html";
 
@@ -48,7 +47,7 @@ void writeProfiles(BookmarksFileWriter& writer, RunCounts& counts) {
     }
     DWORD depth = writer.depth();
     ProgressSink stepping(writer, progress);
-    bool read = readProfile(entry, stepping);
+    bool read = readProfile(entry, stepping, counts);
     progress.erase();
     if (read) {
       ++counts.profilesRead;

@@ -2,7 +2,6 @@
 // the wizard writes them.
 #include "cli/ImportCommand.h"
 
-#include "aol/ProfileTable.h"
 #include "app/ProfileImport.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
@@ -17,7 +16,7 @@
 
 namespace {
 
-ProfileTable table;
+ProfileList table;
 
 // The folder to import into in `root` (JoinedPathSize): --to as it is, or
 // the destination folder below Favorites, as the wizard makes it. Returns
@@ -69,7 +68,7 @@ void importRow(const ProfileEntry& entry, const char* root, TerminalProgress& pr
   }
   FavoritesFolderWriter writer(folder, nullptr);
   ProgressSink stepping(writer, progress);
-  bool read = readProfile(entry, stepping);
+  bool read = readProfile(entry, stepping, counts);
   progress.erase();
   add(writer.counts(), counts);
   if (read) {

@@ -1,7 +1,6 @@
 // list: the profiles of the directory, each walked to count what it holds.
 #include "cli/ListCommand.h"
 
-#include "aol/ProfileTable.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
 #include "cli/CountingSink.h"
@@ -12,7 +11,7 @@
 
 namespace {
 
-ProfileTable table;
+ProfileList table;
 
 }  // namespace
 
@@ -26,7 +25,7 @@ int runList(const Options& options) {
     const ProfileEntry& entry = table.entries[row];
     CountingSink sink;
     ProgressSink stepping(sink, progress);
-    bool read = readProfile(entry, stepping);
+    bool read = readProfile(entry, stepping, counts);
     progress.erase();
     if (!read) {
       ++counts.unreadableProfiles;

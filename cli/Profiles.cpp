@@ -10,14 +10,14 @@
 namespace {
 
 // The row of the profile of that screen name, or -1.
-int findRow(const ProfileTable& table, const char* screenName) {
+int findRow(const ProfileList& table, const char* screenName) {
   for (int row = 0; row < table.profileCount; ++row) {
     if (lstrcmpA(table.entries[row].screenName, screenName) == 0) return row;
   }
   return -1;
 }
 
-void select(ProfileTable& table, int row) {
+void select(ProfileList& table, int row) {
   ProfileEntry& entry = table.entries[row];
   if (entry.selected) return;
   entry.selected = true;
@@ -25,9 +25,38 @@ void select(ProfileTable& table, int row) {
   table.totalItemCount += static_cast<int>(entry.itemCount);
 }
 
+// Appends ", " and the count with its text when the count is not 0.
+void appendCount(char* line, DWORD count, const char* what) {
+  if (count == 0) return;
+  DWORD length = static_cast<DWORD>(lstrlenA(line));
+  if (length + 64 >= LineSize) return;
+  wsprintfA(line + length, "%s%u %s", length > 0 ? ", " : "", static_cast<unsigned>(count), what);
+}
+
+// One line: the profile, what could not be read, and what is known to be
+// left out.
+void printDamage(const ProfileEntry& entry, const organize::ReadReport& report) {
+  char causes[LineSize] = "";
+  appendCount(causes, report.pastEnd, "records past the end of the file");
+  appendCount(causes, report.broken, "broken records");
+  appendCount(causes, report.tooLong, "records over 1 MiB");
+  appendCount(causes, report.overBudget, "records past the reading budget");
+  appendCount(causes, report.cyclesCut, "cycles cut");
+  appendCount(causes, report.indexEntriesCut, "index entries past its 16 MiB bound");
+  appendCount(causes, report.nestingCut, "folders nested deeper than 1024 levels");
+  char shown[MAX_PATH];
+  showPath(entry.profilePath, shown, MAX_PATH);
+  printProblem("the profile '%s' is damaged and was read in part: %s; left out: %s%u favourites and %u folders%s",
+               shown, causes, report.leftOutUncounted ? "at least " : "",
+               static_cast<unsigned>(report.favoritesLeftOut), static_cast<unsigned>(report.foldersLeftOut),
+               report.pastEnd + report.broken + report.tooLong + report.overBudget + report.indexEntriesCut > 0
+                   ? ", and what followed the records not read"
+                   : "");
+}
+
 }  // namespace
 
-int findProfiles(const Options& options, ProfileTable& table) {
+int findProfiles(const Options& options, ProfileList& table) {
   char directory[MAX_PATH];
   if (options.directory == nullptr) {
     if (!defaultAolDirectory(directory)) {
@@ -40,6 +69,7 @@ int findProfiles(const Options& options, ProfileTable& table) {
   }
   char shown[MAX_PATH];
   showPath(directory, shown, MAX_PATH);
+  table.release();
   int found = discoverProfiles(directory, table);
   if (found < 0) return 1;
   if (found == 0) {
@@ -61,9 +91,13 @@ int findProfiles(const Options& options, ProfileTable& table) {
   return 0;
 }
 
-bool readProfile(const ProfileEntry& entry, FavoritesSink& sink) {
+bool readProfile(const ProfileEntry& entry, FavoritesSink& sink, RunCounts& counts) {
   try {
-    readFavoritePlaces(entry.profilePath, sink);
+    organize::ReadReport report = readFavoritePlaces(entry.profilePath, sink);
+    if (report.damaged()) {
+      ++counts.damagedProfiles;
+      printDamage(entry, report);
+    }
     return true;
   } catch (const mirrex::FileError&) {
     // The output could not be written (the reader's own failures are

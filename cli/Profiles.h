@@ -2,16 +2,18 @@
 // wizard's discovery, chosen by --profile, and read one at a time.
 #pragma once
 
-#include "aol/ProfileTable.h"
 #include "cli/CommandLine.h"
+#include "cli/ProfileList.h"
+#include "cli/Summary.h"
 #include "favorites/FavoritesSink.h"
 
-// Fills `table` with the profiles of the directory and selects the chosen
+// Fills `table` with every profile of the directory and selects the chosen
 // ones (all without --profile). Returns 0 to go on, or the exit code to end
 // with after the message shown: 1 when the directory cannot be searched or
 // holds no profile, 2 for a name no profile has.
-int findProfiles(const Options& options, ProfileTable& table);
+int findProfiles(const Options& options, ProfileList& table);
 
 // Reads the profile into `sink`. False when it cannot be read, with the
-// message shown; what reached the sink stays.
-bool readProfile(const ProfileEntry& entry, FavoritesSink& sink);
+// message shown; what reached the sink stays. A profile read in part is
+// named with what could not be read and counted in `counts`.
+bool readProfile(const ProfileEntry& entry, FavoritesSink& sink, RunCounts& counts);
