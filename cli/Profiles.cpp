@@ -25,33 +25,33 @@ void select(ProfileList& table, int row) {
   table.totalItemCount += static_cast<int>(entry.itemCount);
 }
 
-// Appends ", " and the count with its text when the count is not 0.
-void appendCount(char* line, DWORD count, const char* what) {
+// Appends ", " (after the first) and "what: count" when the count is not 0.
+void appendCount(char* line, const char* what, DWORD count) {
   if (count == 0) return;
   DWORD length = static_cast<DWORD>(lstrlenA(line));
   if (length + 64 >= LineSize) return;
-  wsprintfA(line + length, "%s%u %s", length > 0 ? ", " : "", static_cast<unsigned>(count), what);
+  wsprintfA(line + length, "%s%s: %u", length > 0 ? ", " : "", what, static_cast<unsigned>(count));
 }
 
 // One line: the profile, what could not be read, and what is known to be
-// left out.
+// left out. A record not read cuts its chain: what followed it is left
+// out as well, uncounted.
 void printDamage(const ProfileEntry& entry, const organize::ReadReport& report) {
   char causes[LineSize] = "";
-  appendCount(causes, report.pastEnd, "records past the end of the file");
-  appendCount(causes, report.broken, "broken records");
-  appendCount(causes, report.tooLong, "records over 1 MiB");
-  appendCount(causes, report.overBudget, "records past the reading budget");
-  appendCount(causes, report.cyclesCut, "cycles cut");
-  appendCount(causes, report.indexEntriesCut, "index entries past its 16 MiB bound");
-  appendCount(causes, report.nestingCut, "folders nested deeper than 1024 levels");
+  appendCount(causes, "records past the end of the file", report.pastEnd);
+  appendCount(causes, "broken records", report.broken);
+  appendCount(causes, "records over 1 MiB", report.tooLong);
+  appendCount(causes, "records past the reading budget", report.overBudget);
+  appendCount(causes, "cycles cut", report.cyclesCut);
+  appendCount(causes, "index entries past its 16 MiB bound", report.indexEntriesCut);
+  appendCount(causes, "folders nested deeper than 1024 levels", report.nestingCut);
+  bool chainsCut = report.pastEnd + report.broken + report.tooLong + report.overBudget + report.indexEntriesCut > 0;
+  const char* least = chainsCut || report.leftOutUncounted ? "at least " : "";
   char shown[MAX_PATH];
   showPath(entry.profilePath, shown, MAX_PATH);
-  printProblem("the profile '%s' is damaged and was read in part: %s; left out: %s%u favourites and %u folders%s",
-               shown, causes, report.leftOutUncounted ? "at least " : "",
-               static_cast<unsigned>(report.favoritesLeftOut), static_cast<unsigned>(report.foldersLeftOut),
-               report.pastEnd + report.broken + report.tooLong + report.overBudget + report.indexEntriesCut > 0
-                   ? ", and what followed the records not read"
-                   : "");
+  printProblem("the profile '%s' is damaged and was read in part (%s); favourites left out: %s%u, folders: %s%u",
+               shown, causes, least, static_cast<unsigned>(report.favoritesLeftOut), least,
+               static_cast<unsigned>(report.foldersLeftOut));
 }
 
 }  // namespace
