@@ -3,7 +3,6 @@
 #include "aol/organize/ProfileCheck.h"
 #include "favorites/Texts.h"
 #include "support/Errors.h"
-#include "support/LocalMemory.h"
 #include "support/Messages.h"
 
 #include <cstring>
@@ -96,8 +95,9 @@ public:
   explicit TableCollector(ProfileTable& table) : table_(table) {}
 
   bool take(const char* path, const char* screenName, DWORD itemCount) override {
-    fillProfileEntry(table_.entries[table_.profileCount++], path, screenName, itemCount);
-    return table_.profileCount < MaxProfiles;
+    // Counted once filled: a row whose texts could not be copied is no row.
+    fillProfileEntry(table_.entries[table_.profileCount], path, screenName, itemCount);
+    return ++table_.profileCount < MaxProfiles;
   }
 
 private:

@@ -1,6 +1,7 @@
 #include "cli/ProfileList.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
