@@ -34,24 +34,29 @@ void appendCount(char* line, const char* what, DWORD count) {
 }
 
 // One line: the profile, what could not be read, and what is known to be
-// left out. A record not read cuts its chain: what followed it is left
-// out as well, uncounted.
+// left out. A record not read ends its chain: what followed it in its
+// folder is left out as well, and no one can count it.
 void printDamage(const ProfileEntry& entry, const organize::ReadReport& report) {
   char causes[LineSize] = "";
   appendCount(causes, "records past the end of the file", report.pastEnd);
+  appendCount(causes, "records the index names beyond the end", report.recordsBeyondEnd);
   appendCount(causes, "broken records", report.broken);
   appendCount(causes, "records over 1 MiB", report.tooLong);
   appendCount(causes, "records past the reading budget", report.overBudget);
   appendCount(causes, "cycles cut", report.cyclesCut);
-  appendCount(causes, "index entries past its 16 MiB bound", report.indexEntriesCut);
+  appendCount(causes, "records past the 16 MiB bound of the index", report.indexEntriesCut);
   appendCount(causes, "folders nested deeper than 1024 levels", report.nestingCut);
+  char leftOut[LineSize] = "";
+  if (report.favoritesLeftOut + report.foldersLeftOut > 0) {
+    const char* least = report.leftOutUncounted ? "at least " : "";
+    wsprintfA(leftOut, "; favourites left out: %s%u, folders left out: %s%u", least,
+              static_cast<unsigned>(report.favoritesLeftOut), least, static_cast<unsigned>(report.foldersLeftOut));
+  }
   bool chainsCut = report.pastEnd + report.broken + report.tooLong + report.overBudget + report.indexEntriesCut > 0;
-  const char* least = chainsCut || report.leftOutUncounted ? "at least " : "";
   char shown[MAX_PATH];
   showPath(entry.profilePath, shown, MAX_PATH);
-  printProblem("the profile '%s' is damaged and was read in part (%s); favourites left out: %s%u, folders: %s%u",
-               shown, causes, least, static_cast<unsigned>(report.favoritesLeftOut), least,
-               static_cast<unsigned>(report.foldersLeftOut));
+  printProblem("the profile '%s' is damaged and was read in part (%s)%s%s", shown, causes, leftOut,
+               chainsCut ? "; what followed a record not read in its folder is left out" : "");
 }
 
 }  // namespace

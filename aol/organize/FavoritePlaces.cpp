@@ -40,6 +40,16 @@ void countAbsence(Absence why, ReadReport& report) {
   }
 }
 
+// The index entries naming a record whose header lies past `size`.
+DWORD countBeyondEnd(const BYTE* index, DWORD indexLength, ULONGLONG size) {
+  DWORD count = 0;
+  for (DWORD number = 1; number <= indexCapacity(indexLength); ++number) {
+    DWORD offset = indexEntry(index, indexLength, number);
+    if (offset != 0 && static_cast<ULONGLONG>(offset) + RecordHeaderSize > size) ++count;
+  }
+  return count;
+}
+
 bool marked(const BYTE* marks, DWORD number) { return (marks[number / 8] >> (number % 8) & 1) != 0; }
 
 struct Walk {
@@ -207,6 +217,7 @@ ReadReport readFavoritePlaces(ByteSource& source, FavoritesSink& sink) {
   RecordReader counting(source);
   Walk walk{file, index.get(), indexLength, walked.get(), sink, report, counting, LocalBlock(), LocalPointer<DWORD>()};
   walk.walkItems(RootRecord, 0);
+  if (report.pastEnd > 0) report.recordsBeyondEnd = countBeyondEnd(index.get(), indexLength, source.size());
   return report;
 }
 

@@ -19,6 +19,9 @@ struct ReadReport {
   DWORD indexEntriesCut = 0;
   // Folders whose contents lie deeper than the nesting limit.
   DWORD nestingCut = 0;
+  // Of a file found cut short (pastEnd not 0): the records its index names
+  // beyond the end, what the cut took.
+  DWORD recordsBeyondEnd = 0;
 
   // What is known to be left out: favourites whose item was read but not
   // their URL, and the favourites and folders below the nesting limit.

@@ -76,6 +76,13 @@ TEST(OrganizeReportTest, WhatLiesPastTheEndIsCounted) {
   EXPECT_LT(cut.favorites, 200u);
   EXPECT_TRUE(cut.report.damaged());
   EXPECT_GE(cut.report.pastEnd, 1u);
+  // The index lies in the first half and names every record of the second.
+  std::uint32_t beyond = 0;
+  for (std::uint32_t number = 1; number <= whole.recordCount(); ++number) {
+    if (whole.recordOffset(number) + 8 > half.size()) ++beyond;
+  }
+  EXPECT_GT(beyond, 150u);
+  EXPECT_EQ(cut.report.recordsBeyondEnd, beyond);
 
   ShortenedSource shortened(whole.bytes(), whole.bytes().size() / 2);
   Read whileRead = walk(shortened);
