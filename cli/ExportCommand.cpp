@@ -46,9 +46,7 @@ void writeProfiles(BookmarksFileWriter& writer, RunCounts& counts) {
       writer.enterFolder();
     }
     DWORD depth = writer.depth();
-    ProgressSink stepping(writer, progress);
-    bool read = readProfile(entry, stepping, counts);
-    progress.erase();
+    bool read = readProfile(entry, writer, progress, counts);
     if (read) {
       ++counts.profilesRead;
     } else {

@@ -67,9 +67,7 @@ void importRow(const ProfileEntry& entry, const char* root, TerminalProgress& pr
     return;
   }
   FavoritesFolderWriter writer(folder, nullptr);
-  ProgressSink stepping(writer, progress);
-  bool read = readProfile(entry, stepping, counts);
-  progress.erase();
+  bool read = readProfile(entry, writer, progress, counts);
   add(writer.counts(), counts);
   if (read) {
     ++counts.profilesRead;

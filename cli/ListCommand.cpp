@@ -24,9 +24,7 @@ int runList(const Options& options) {
   for (int row = 0; row < table.profileCount; ++row) {
     const ProfileEntry& entry = table.entries[row];
     CountingSink sink;
-    ProgressSink stepping(sink, progress);
-    bool read = readProfile(entry, stepping, counts);
-    progress.erase();
+    bool read = readProfile(entry, sink, progress, counts);
     if (!read) {
       ++counts.unreadableProfiles;
       continue;

@@ -9,7 +9,7 @@
 #include <windows.h>
 
 class ProfileList : public ProfileCollector {
-public:
+ public:
   ProfileList() = default;
   ~ProfileList() override { release(); }
   ProfileList(const ProfileList&) = delete;
@@ -28,7 +28,7 @@ public:
   // Frees the rows and their texts and sets the counts to 0.
   void release();
 
-private:
+ private:
   LocalPointer<ProfileEntry> rows_;
   int capacity_ = 0;
 };

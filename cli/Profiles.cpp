@@ -74,7 +74,6 @@ int findProfiles(const Options& options, ProfileList& table) {
   }
   char shown[MAX_PATH];
   showPath(directory, shown, MAX_PATH);
-  table.release();
   int found = discoverProfiles(directory, table);
   if (found < 0) return 1;
   if (found == 0) {
@@ -96,9 +95,11 @@ int findProfiles(const Options& options, ProfileList& table) {
   return 0;
 }
 
-bool readProfile(const ProfileEntry& entry, FavoritesSink& sink, RunCounts& counts) {
+bool readProfile(const ProfileEntry& entry, FavoritesSink& sink, TerminalProgress& progress, RunCounts& counts) {
+  ProgressSink stepping(sink, progress);
   try {
-    organize::ReadReport report = readFavoritePlaces(entry.profilePath, sink);
+    organize::ReadReport report = readFavoritePlaces(entry.profilePath, stepping);
+    progress.erase();
     if (report.damaged()) {
       ++counts.damagedProfiles;
       printDamage(entry, report);
@@ -111,6 +112,7 @@ bool readProfile(const ProfileEntry& entry, FavoritesSink& sink, RunCounts& coun
   } catch (const mirrex::BaseError& error) {
     // The second catch site of placemove-cli (the first is main): a profile
     // that cannot be read ends its own walk only.
+    progress.erase();
     char text[LineSize];
     errorLine(error, text, LineSize);
     char shown[MAX_PATH];

@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ProfileList.h"
 #include "cli/Summary.h"
+#include "cli/TerminalProgress.h"
 #include "favorites/FavoritesSink.h"
 
 // Fills `table` with every profile of the directory and selects the chosen
@@ -13,7 +14,8 @@
 // holds no profile, 2 for a name no profile has.
 int findProfiles(const Options& options, ProfileList& table);
 
-// Reads the profile into `sink`. False when it cannot be read, with the
-// message shown; what reached the sink stays. A profile read in part is
-// named with what could not be read and counted in `counts`.
-bool readProfile(const ProfileEntry& entry, FavoritesSink& sink, RunCounts& counts);
+// Reads the profile into `sink`, stepping `progress`, which is erased when
+// the read ends, before any message. False when the profile cannot be
+// read, with the message shown; what reached the sink stays. A profile read
+// in part is named with what could not be read and counted in `counts`.
+bool readProfile(const ProfileEntry& entry, FavoritesSink& sink, TerminalProgress& progress, RunCounts& counts);
