@@ -3,7 +3,6 @@
 #include "aol/organize/ProfileCheck.h"
 #include "favorites/Texts.h"
 #include "support/Errors.h"
-#include "support/LocalMemory.h"
 #include "support/Messages.h"
 
 #include <cstring>
@@ -90,24 +89,30 @@ Check checkFile(const char* path, char* screenName, DWORD& itemCount) {
   }
 }
 
-// Appends a row; throws mirrex::Win32Error "LocalAlloc" rather than keep a
-// row without its texts.
-void addProfile(ProfileTable& table, const char* path, const char* screenName, DWORD itemCount) {
-  LocalText profilePath(duplicateString(path));
-  LocalText name(duplicateString(screenName));
-  if (!profilePath || !name) throw mirrex::Win32Error("LocalAlloc", ERROR_NOT_ENOUGH_MEMORY);
-  ProfileEntry& entry = table.entries[table.profileCount++];
-  entry.selected = false;
-  entry.screenName = name.release();
-  entry.profilePath = profilePath.release();
-  entry.itemCount = itemCount;
-}
+// Appends the profiles to the table until it is full.
+class TableCollector : public ProfileCollector {
+public:
+  explicit TableCollector(ProfileTable& table) : table_(table) {}
+
+  bool take(const char* path, const char* screenName, DWORD itemCount) override {
+    // Counted once filled: a row whose texts could not be copied is no row.
+    fillProfileEntry(table_.entries[table_.profileCount], path, screenName, itemCount);
+    return ++table_.profileCount < MaxProfiles;
+  }
+
+private:
+  ProfileTable& table_;
+};
 
 }  // namespace
 
 int discoverProfiles(char* aolDirectory, ProfileTable& table) {
   releaseProfiles(table);
+  TableCollector collector(table);
+  return discoverProfiles(aolDirectory, collector);
+}
 
+int discoverProfiles(char* aolDirectory, ProfileCollector& collector) {
   char pattern[MAX_PATH];
   DWORD code = formPattern(aolDirectory, pattern);
   WIN32_FIND_DATAA entry;
@@ -125,6 +130,7 @@ int discoverProfiles(char* aolDirectory, ProfileTable& table) {
   char path[TextSize];
   copyText(aolDirectory, path, TextSize);
   char screenName[TextSize];
+  int found = 0;
   do {
     // Subdirectories, "." and ".." included, are not searched.
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
@@ -136,11 +142,10 @@ int discoverProfiles(char* aolDirectory, ProfileTable& table) {
       return -1;
     }
     if (itemCount == 0) continue;
-    addProfile(table, path, screenName, itemCount);
-    // A full table ends the search: the files after it are not read.
-    if (table.profileCount == MaxProfiles) {
+    ++found;
+    if (!collector.take(path, screenName, itemCount)) {
       search.close();
-      return table.profileCount;
+      return found;
     }
   } while (search.next(entry));
 
@@ -149,5 +154,5 @@ int discoverProfiles(char* aolDirectory, ProfileTable& table) {
   if (code != ERROR_NO_MORE_FILES) {
     throw mirrex::FileError(mirrex::EventSearchDirectory, pattern, mirrex::Win32Error("FindNextFile", code));
   }
-  return table.profileCount;
+  return found;
 }

@@ -21,5 +21,9 @@ struct ProfileTable {
   int totalItemCount;  // sum of itemCount over the selected rows
 };
 
+// Fills an unselected row with copies of the texts; throws
+// mirrex::Win32Error "LocalAlloc" rather than keep a row without them.
+void fillProfileEntry(ProfileEntry& entry, const char* path, const char* screenName, DWORD itemCount);
+
 // Frees both texts of every valid row and sets the three counts to 0.
 void releaseProfiles(ProfileTable& table);

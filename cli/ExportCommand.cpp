@@ -2,7 +2,6 @@
 // not at all.
 #include "cli/ExportCommand.h"
 
-#include "aol/ProfileTable.h"
 #include "bookmarks/BookmarksFileWriter.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
@@ -19,7 +18,7 @@
 
 namespace {
 
-ProfileTable table;
+ProfileList table;
 
 const char DefaultOutput[] = "bookmarks.html";
 
@@ -37,9 +36,7 @@ void writeProfiles(BookmarksFileWriter& writer, RunCounts& counts) {
       writer.enterFolder();
     }
     DWORD depth = writer.depth();
-    ProgressSink stepping(writer, progress);
-    bool read = readProfile(entry, stepping);
-    progress.erase();
+    bool read = readProfile(entry, writer, progress, counts);
     if (read) {
       ++counts.profilesRead;
     } else {

@@ -2,7 +2,6 @@
 // the wizard writes them.
 #include "cli/ImportCommand.h"
 
-#include "aol/ProfileTable.h"
 #include "app/ProfileImport.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
@@ -21,7 +20,7 @@
 
 namespace {
 
-ProfileTable table;
+ProfileList table;
 // Whether a folder that cannot be written in was named.
 bool unwritableNamed = false;
 
@@ -86,11 +85,9 @@ void add(const ImportCounts& written, RunCounts& counts) {
 
 // A profile without a place of its own: everything it holds is counted
 // under `reason`, its folder as well.
-bool countWithoutPlace(const ProfileEntry& entry, TerminalProgress& progress, DWORD& reason) {
+bool countWithoutPlace(const ProfileEntry& entry, TerminalProgress& progress, RunCounts& counts, DWORD& reason) {
   CountingSink sink;
-  ProgressSink stepping(sink, progress);
-  bool read = readProfile(entry, stepping);
-  progress.erase();
+  bool read = readProfile(entry, sink, progress, counts);
   reason += 1 + sink.favorites + sink.folders;
   return read;
 }
@@ -106,21 +103,20 @@ bool importRow(const ProfileEntry& entry, const Options& options, const char* ro
     copyText(root, folder, JoinedPathSize);
   } else if (!folders.choose(root, screenName, folder)) {
     // A screen name too long for a folder: the profile has no place.
-    return countWithoutPlace(entry, progress, counts.pathTooLong);
+    return countWithoutPlace(entry, progress, counts, counts.pathTooLong);
   } else {
     DWORD code = makeFolder(folder);
     if (code != ERROR_SUCCESS) {
       nameUnwritable("cannot make the folder", folder, code);
-      return countWithoutPlace(entry, progress, code == ERROR_INVALID_NAME ? counts.invalidName : counts.notWritten);
+      return countWithoutPlace(entry, progress, counts,
+                               code == ERROR_INVALID_NAME ? counts.invalidName : counts.notWritten);
     }
     // Counted as the bookmarks file counts a profile's folder.
     ++counts.folders;
   }
   FavoritesFolderWriter writer(folder, nullptr);
   NativeTitleSink native(writer, *options.codePage);
-  ProgressSink stepping(native, progress);
-  bool read = readProfile(entry, stepping);
-  progress.erase();
+  bool read = readProfile(entry, native, progress, counts);
   const ImportCounts& written = writer.counts();
   add(written, counts);
   // Items failing where nothing at all could be written: the folder's own

@@ -1,7 +1,6 @@
 // list: the profiles of the directory, each walked to count what it holds.
 #include "cli/ListCommand.h"
 
-#include "aol/ProfileTable.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
 #include "cli/CountingSink.h"
@@ -13,7 +12,7 @@
 
 namespace {
 
-ProfileTable table;
+ProfileList table;
 
 }  // namespace
 
@@ -26,9 +25,7 @@ int runList(const Options& options) {
   for (int row = 0; row < table.profileCount; ++row) {
     const ProfileEntry& entry = table.entries[row];
     CountingSink sink;
-    ProgressSink stepping(sink, progress);
-    bool read = readProfile(entry, stepping);
-    progress.erase();
+    bool read = readProfile(entry, sink, progress, counts);
     if (!read) {
       ++counts.unreadableProfiles;
       continue;

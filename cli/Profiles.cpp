@@ -12,7 +12,7 @@
 namespace {
 
 // The row of the profile of that screen name, as the user types it, or -1.
-int findRow(const ProfileTable& table, const char* screenName, const CodePage& codePage) {
+int findRow(const ProfileList& table, const char* screenName, const CodePage& codePage) {
   for (int row = 0; row < table.profileCount; ++row) {
     char native[LineSize];
     if (nativeText(table.entries[row].screenName, codePage, native, LineSize) && lstrcmpA(native, screenName) == 0) {
@@ -22,12 +22,46 @@ int findRow(const ProfileTable& table, const char* screenName, const CodePage& c
   return -1;
 }
 
-void select(ProfileTable& table, int row) {
+void select(ProfileList& table, int row) {
   ProfileEntry& entry = table.entries[row];
   if (entry.selected) return;
   entry.selected = true;
   ++table.selectedCount;
   table.totalItemCount += static_cast<int>(entry.itemCount);
+}
+
+// Appends ", " (after the first) and "what: count" when the count is not 0.
+void appendCount(char* line, const char* what, DWORD count) {
+  if (count == 0) return;
+  DWORD length = static_cast<DWORD>(lstrlenA(line));
+  if (length + 64 >= LineSize) return;
+  wsprintfA(line + length, "%s%s: %u", length > 0 ? ", " : "", what, static_cast<unsigned>(count));
+}
+
+// One line: the profile, what could not be read, and what is known to be
+// left out. A record not read ends its chain: what followed it in its
+// folder is left out as well, and no one can count it.
+void printDamage(const ProfileEntry& entry, const organize::ReadReport& report) {
+  char causes[LineSize] = "";
+  appendCount(causes, "records past the end of the file", report.pastEnd);
+  appendCount(causes, "records the index names beyond the end", report.recordsBeyondEnd);
+  appendCount(causes, "broken records", report.broken);
+  appendCount(causes, "records over 1 MiB", report.tooLong);
+  appendCount(causes, "records past the reading budget", report.overBudget);
+  appendCount(causes, "cycles cut", report.cyclesCut);
+  appendCount(causes, "records past the 16 MiB bound of the index", report.indexEntriesCut);
+  appendCount(causes, "folders nested deeper than 1024 levels", report.nestingCut);
+  char leftOut[LineSize] = "";
+  if (report.favoritesLeftOut + report.foldersLeftOut > 0) {
+    const char* least = report.leftOutUncounted ? "at least " : "";
+    wsprintfA(leftOut, "; favourites left out: %s%u, folders left out: %s%u", least,
+              static_cast<unsigned>(report.favoritesLeftOut), least, static_cast<unsigned>(report.foldersLeftOut));
+  }
+  bool chainsCut = report.pastEnd + report.broken + report.tooLong + report.overBudget + report.indexEntriesCut > 0;
+  char shown[MAX_PATH];
+  showPath(entry.profilePath, shown, MAX_PATH);
+  printProblem("the profile '%s' is damaged and was read in part (%s)%s%s", shown, causes, leftOut,
+               chainsCut ? "; what followed a record not read in its folder is left out" : "");
 }
 
 }  // namespace
@@ -51,7 +85,7 @@ int chooseDirectory(const Options& options, char* directory) {
   return 0;
 }
 
-int findProfiles(const Options& options, ProfileTable& table) {
+int findProfiles(const Options& options, ProfileList& table) {
   char directory[MAX_PATH];
   int code = chooseDirectory(options, directory);
   if (code != 0) return code;
@@ -78,9 +112,15 @@ int findProfiles(const Options& options, ProfileTable& table) {
   return 0;
 }
 
-bool readProfile(const ProfileEntry& entry, FavoritesSink& sink) {
+bool readProfile(const ProfileEntry& entry, FavoritesSink& sink, TerminalProgress& progress, RunCounts& counts) {
+  ProgressSink stepping(sink, progress);
   try {
-    readFavoritePlaces(entry.profilePath, sink);
+    organize::ReadReport report = readFavoritePlaces(entry.profilePath, stepping);
+    progress.erase();
+    if (report.damaged()) {
+      ++counts.damagedProfiles;
+      printDamage(entry, report);
+    }
     return true;
   } catch (const mirrex::FileError&) {
     // The output could not be written (the reader's own failures are
@@ -89,6 +129,7 @@ bool readProfile(const ProfileEntry& entry, FavoritesSink& sink) {
   } catch (const mirrex::BaseError& error) {
     // The second catch site of placemove-cli (the first is main): a profile
     // that cannot be read ends its own walk only.
+    progress.erase();
     char text[LineSize];
     errorLine(error, text, LineSize);
     char shown[MAX_PATH];

@@ -14,7 +14,12 @@ void printWritten(const RunCounts& counts) {
   printCount("Favourites written", counts.favorites);
 }
 
-void printUnreadable(const RunCounts& counts) { printCount("Skipped, unreadable profile", counts.unreadableProfiles); }
+// The line of damaged profiles only when there is one: each was named
+// when it was read.
+void printUnreadable(const RunCounts& counts) {
+  printCount("Skipped, unreadable profile", counts.unreadableProfiles);
+  if (counts.damagedProfiles > 0) printCount("Damaged profiles, read in part", counts.damagedProfiles);
+}
 
 }  // namespace
 
@@ -60,4 +65,4 @@ void printImportSummary(const RunCounts& counts) {
   printUnreadable(counts);
 }
 
-int exitCode(const RunCounts& counts) { return counts.unreadableProfiles > 0 ? 1 : 0; }
+int exitCode(const RunCounts& counts) { return counts.unreadableProfiles + counts.damagedProfiles > 0 ? 1 : 0; }

@@ -7,6 +7,7 @@
 struct RunCounts {
   DWORD profilesRead = 0;
   DWORD unreadableProfiles = 0;  // files discovery skipped, and profiles whose walk failed
+  DWORD damagedProfiles = 0;     // read in part: the reader could not read all they hold
   DWORD folders = 0;
   DWORD favorites = 0;
   DWORD replaced = 0;       // favourites whose shortcut file a later one of the same name wrote over
@@ -23,5 +24,5 @@ void printListSummary(const RunCounts& counts);
 // `aolLinksFile` is the list of AOL-only links written, or null.
 void printExportSummary(const RunCounts& counts, const char* aolLinksFile);
 void printImportSummary(const RunCounts& counts);
-// 1 when a profile could not be read, else 0.
+// 1 when a profile could not be read, or was read in part, else 0.
 int exitCode(const RunCounts& counts);

@@ -19,6 +19,16 @@ namespace organize {
 const DWORD MaxIndexLength = 16 * 1024 * 1024;
 const DWORD MaxRecordLength = 1024 * 1024;
 
+// Why the last read of a RecordReader found nothing.
+enum class Absence {
+  None,
+  NoEntry,     // offset 0: the record number had no index entry
+  PastEnd,     // the range reaches past the end of the source, or the source ended sooner than its size said
+  Broken,      // no "RS" signature where one is required
+  TooLong,     // a length above the one allowed
+  OverBudget,  // the reading budget is spent
+};
+
 class RecordReader {
 public:
   explicit RecordReader(ByteSource& source);
@@ -38,7 +48,14 @@ public:
   // MaxIndexLength is used up to its first MaxIndexLength bytes.
   LocalBlock readIndex(DWORD offset, bool signature, DWORD& length);
 
+  // Why the last read, record or index that found nothing did so.
+  Absence absence() const { return absence_; }
+  // The bytes of the last index read that lay past MaxIndexLength.
+  DWORD indexBytesCut() const { return indexBytesCut_; }
+
 private:
+  // Remembers why a read found nothing; returns false.
+  bool absent(Absence why);
   // The header of the record at `offset`; false when it is absent.
   bool readHeader(DWORD offset, bool signature, DWORD& dataLength);
   // The first `used` of the `dataLength` data bytes of the record at
@@ -48,6 +65,8 @@ private:
   ByteSource& source_;
   ULONGLONG size_;
   ULONGLONG budget_;
+  Absence absence_;
+  DWORD indexBytesCut_;
 };
 
 }  // namespace organize

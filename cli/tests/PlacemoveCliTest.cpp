@@ -250,7 +250,8 @@ TEST_F(Cli, ADamagedProfileEndsItsOwnTreeOnly) {
   damaged.truncate(static_cast<std::uint32_t>(damaged.bytes().size() - 7));
   damaged.save(work / "organize\\ann");
   CliRun exported = run({"export", "organize"});
-  EXPECT_EQ(exported.exitCode, 0) << exported.err;
+  EXPECT_EQ(exported.exitCode, 1) << exported.err;
+  EXPECT_TRUE(contains(exported.err, "ann' is damaged and was read in part")) << exported.err;
   std::string file = work.read("bookmarks.html");
   EXPECT_TRUE(contains(file, "http://weather.example/"));
   EXPECT_TRUE(contains(file, "</DL>"));

@@ -30,7 +30,10 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIB
   if (!validName(name)) return INVALID_HANDLE_VALUE;
   std::string path = hostPath(name);
 
-  int flags = openFlags(access) | O_CLOEXEC;
+  // Without blocking: opening a named pipe would otherwise wait for its
+  // other end, and some devices for a carrier. A regular file reads and
+  // writes as it would without the flag.
+  int flags = openFlags(access) | O_CLOEXEC | O_NONBLOCK;
   switch (disposition) {
     case CREATE_NEW: flags |= O_CREAT | O_EXCL; break;
     case CREATE_ALWAYS:
@@ -57,7 +60,9 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIB
   }
   struct stat status;
   fstat(descriptor, &status);
-  if (S_ISDIR(status.st_mode)) {
+  // A folder of Windows holds files and folders only, and CreateFile of a
+  // folder is refused: so is a pipe, socket or device here.
+  if (!S_ISREG(status.st_mode)) {
     close(descriptor);
     return fail(ERROR_ACCESS_DENIED, INVALID_HANDLE_VALUE);
   }

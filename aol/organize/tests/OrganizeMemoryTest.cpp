@@ -1,8 +1,9 @@
 // The heap the organize-file readers hold, counted by the stand-in's
 // LocalAlloc. Whatever the file, a reader holds at most its index (16 MiB),
 // one bit for each record number the index can name (512 KiB), one item and
-// one URL record (1 MiB each), and a few bytes more: the ceiling tested is
-// 20 MiB above what the program held before. The stack grows with the
+// one URL record (1 MiB each), and a few bytes more; where nesting is cut,
+// a second set of bits and 256 KiB of chains to count: the ceiling tested
+// is 20 MiB above what the program held before. The stack grows with the
 // nesting, which is cut at 1024 levels.
 #include "aol/organize/FavoritePlaces.h"
 #include "aol/organize/FileSource.h"

@@ -60,7 +60,10 @@ std::string checkFault(const std::string& bytes) {
 std::string walkFault(const std::string& bytes) {
   GrammarSink sink;
   organize::MemorySource source(bytes.data(), bytes.size());
-  if (!organize::readFavoritePlaces(source, sink)) return "readFavoritePlaces returned false";
+  organize::ReadReport report = organize::readFavoritePlaces(source, sink);
+  if (!report.damaged() && report.favoritesLeftOut + report.foldersLeftOut > 0) {
+    return "items left out of a read that reports no damage";
+  }
   std::string fault = sink.fault();
   if (!fault.empty()) return fault;
   if (sink.advances() > 2 * recordsNamed(bytes)) {
