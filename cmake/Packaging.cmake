@@ -16,7 +16,7 @@ if(PLACEMOVE_WINDOWS)
   install(FILES ${packaging}/README.txt DESTINATION .)
   set(PLACEMOVE_WINDOWS64_BUILD "" CACHE PATH "The 64-bit Windows build whose programs the zip of the 32-bit one carries")
   if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND PLACEMOVE_WINDOWS64_BUILD)
-    install(PROGRAMS ${PLACEMOVE_WINDOWS64_BUILD}/app/Placemove.exe ${PLACEMOVE_WINDOWS64_BUILD}/cli/placemove-cli.exe
+    install(PROGRAMS ${PLACEMOVE_WINDOWS64_BUILD}/app/Placemove.exe ${PLACEMOVE_WINDOWS64_BUILD}/app/placemove-cli.exe
             DESTINATION 64-bit)
   endif()
   set(CPACK_GENERATOR ZIP)
