@@ -112,6 +112,8 @@ private:
   char path_[MAX_PATH];
   // Characters of path_ in use; path_ is terminated there.
   DWORD pathLength_;
+  // What was written and skipped, by reason; skipReason_ points into it.
+  ImportCounts counts_;
   // Length of the destination folder: no component is ever removed from it.
   DWORD rootLength_;
   // Components opened by setTitle that did not fit, or whose directory
@@ -123,5 +125,4 @@ private:
   LocalText url_;
   Timestamp itemTime_;
   Timestamp defaultTime_;
-  ImportCounts counts_;
 };
