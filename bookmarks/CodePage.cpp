@@ -91,3 +91,21 @@ DWORD encodeUtf8(DWORD codePoint, char* destination) {
   destination[3] = static_cast<char>(0x80 | (codePoint & 0x3F));
   return 4;
 }
+
+bool convertToUtf8(const char* text, const CodePage& codePage, char* utf8, DWORD size) {
+  DWORD length = 0;
+  while (*text != '\0') {
+    DWORD codePoint = 0;
+    const char* next = codePage.decode(text, codePoint);
+    char bytes[4];
+    DWORD count = encodeUtf8(codePoint, bytes);
+    if (length + count >= size) {
+      utf8[length] = '\0';
+      return false;
+    }
+    for (DWORD i = 0; i < count; ++i) utf8[length++] = bytes[i];
+    text = next;
+  }
+  utf8[length] = '\0';
+  return true;
+}

@@ -48,5 +48,9 @@ private:
 // The code point's UTF-8 bytes (1 to 4) in `destination`; returns how many.
 DWORD encodeUtf8(DWORD codePoint, char* destination);
 
+// `text` of `codePage` in UTF-8 in `utf8` (`size` characters, terminated);
+// false when it was cut to fit, before a character that did not fit whole.
+bool convertToUtf8(const char* text, const CodePage& codePage, char* utf8, DWORD size);
+
 // The code point that replaces a byte no code page defines.
 const DWORD ReplacementCharacter = 0xFFFD;

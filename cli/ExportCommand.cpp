@@ -2,8 +2,7 @@
 // not at all.
 #include "cli/ExportCommand.h"
 
-#include "bookmarks/BookmarksFileWriter.h"
-#include "bookmarks/SelectedProfiles.h"
+#include "bookmarks/BookmarksExport.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
 #include "cli/DefaultPlaces.h"
@@ -38,33 +37,19 @@ class ConsoleProfileReader : public ProfileReader {
   TerminalProgress progress_;
 };
 
-void writeProfiles(BookmarksFileWriter& writer, RunCounts& counts) {
-  ConsoleProfileReader reader(counts);
-  ProfilesRead read = writeSelectedProfiles(writer, table.entries, table.profileCount, table.selectedCount, reader);
-  counts.profilesRead += read.read;
-  counts.unreadableProfiles += read.unreadable;
-}
-
 // The whole file to `out`, the AOL-only links to `aolLinks` (may be null).
 void writeBookmarks(const Options& options, const CodePage& codePage, OutputStream& out, OutputStream* aolLinks,
                     RunCounts& counts) {
   BufferedOutputStream buffer(&out);
   BookmarksFileWriter writer(buffer, codePage, Timestamp::now().value() / TimestampSecond);
   writer.keepAolLinksIn(aolLinks);
+  ConsoleProfileReader reader(counts);
   if (options.folder != nullptr) {
-    writer.openTopFolder(options.folder, commandLineCodePage());
+    writeBookmarksFile(writer, options.folder, commandLineCodePage(), table, reader, counts);
   } else {
-    writer.openTopFolder(DefaultFolderName, CodePage::standard());
+    writeBookmarksFile(writer, DefaultFolderName, CodePage::standard(), table, reader, counts);
   }
-  writeProfiles(writer, counts);
-  writer.finish();
   buffer.flush();
-  const BookmarkCounts& written = writer.counts();
-  counts.folders = written.folders;
-  counts.favorites = written.favorites;
-  counts.scriptUrls = written.scriptUrls;
-  counts.flattenedFolders = written.flattenedFolders;
-  counts.aolOnlyLinks = written.aolOnlyLinks;
 }
 
 // Reads the chosen profiles and writes the file to `out`, and the list of

@@ -5,7 +5,7 @@
 #include "app/ProfileImport.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
-#include "cli/CountingSink.h"
+#include "favorites/CountingSink.h"
 #include "cli/DefaultPlaces.h"
 #include "cli/FileQueries.h"
 #include "cli/NativeText.h"

@@ -3,7 +3,7 @@
 
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
-#include "cli/CountingSink.h"
+#include "favorites/CountingSink.h"
 #include "cli/NativeText.h"
 #include "cli/Profiles.h"
 #include "cli/Summary.h"

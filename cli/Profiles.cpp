@@ -1,5 +1,6 @@
 #include "cli/Profiles.h"
 
+#include "aol/DamageText.h"
 #include "aol/organize/FavoritePlaces.h"
 #include "aol/ProfileDiscovery.h"
 #include "cli/Console.h"
@@ -22,46 +23,14 @@ int findRow(const ProfileList& table, const char* screenName, const CodePage& co
   return -1;
 }
 
-void select(ProfileList& table, int row) {
-  ProfileEntry& entry = table.entries[row];
-  if (entry.selected) return;
-  entry.selected = true;
-  ++table.selectedCount;
-  table.totalItemCount += static_cast<int>(entry.itemCount);
-}
-
-// Appends ", " (after the first) and "what: count" when the count is not 0.
-void appendCount(char* line, const char* what, DWORD count) {
-  if (count == 0) return;
-  DWORD length = static_cast<DWORD>(lstrlenA(line));
-  if (length + 64 >= LineSize) return;
-  wsprintfA(line + length, "%s%s: %u", length > 0 ? ", " : "", what, static_cast<unsigned>(count));
-}
-
 // One line: the profile, what could not be read, and what is known to be
-// left out. A record not read ends its chain: what followed it in its
-// folder is left out as well, and no one can count it.
+// left out.
 void printDamage(const ProfileEntry& entry, const organize::ReadReport& report) {
-  char causes[LineSize] = "";
-  appendCount(causes, "records past the end of the file", report.pastEnd);
-  appendCount(causes, "records the index names beyond the end", report.recordsBeyondEnd);
-  appendCount(causes, "broken records", report.broken);
-  appendCount(causes, "records over 1 MiB", report.tooLong);
-  appendCount(causes, "records past the reading budget", report.overBudget);
-  appendCount(causes, "cycles cut", report.cyclesCut);
-  appendCount(causes, "records past the 16 MiB bound of the index", report.indexEntriesCut);
-  appendCount(causes, "folders nested deeper than 1024 levels", report.nestingCut);
-  char leftOut[LineSize] = "";
-  if (report.favoritesLeftOut + report.foldersLeftOut > 0) {
-    const char* least = report.leftOutUncounted ? "at least " : "";
-    wsprintfA(leftOut, "; favourites left out: %s%u, folders left out: %s%u", least,
-              static_cast<unsigned>(report.favoritesLeftOut), least, static_cast<unsigned>(report.foldersLeftOut));
-  }
-  bool chainsCut = report.pastEnd + report.broken + report.tooLong + report.overBudget + report.indexEntriesCut > 0;
   char shown[MAX_PATH];
   showPath(entry.profilePath, shown, MAX_PATH);
-  printProblem("the profile '%s' is damaged and was read in part (%s)%s%s", shown, causes, leftOut,
-               chainsCut ? "; what followed a record not read in its folder is left out" : "");
+  char line[DamageTextSize];
+  describeDamage(shown, report, line);
+  printProblem("%s", line);
 }
 
 }  // namespace
@@ -104,10 +73,10 @@ int findProfiles(const Options& options, ProfileList& table) {
       printError("Try 'placemove-cli list %s' for the profiles there.", shown);
       return 2;
     }
-    select(table, row);
+    table.setSelected(row, true);
   }
   if (options.profileCount == 0) {
-    for (int row = 0; row < table.profileCount; ++row) select(table, row);
+    for (int row = 0; row < table.profileCount; ++row) table.setSelected(row, true);
   }
   return 0;
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
-#include "cli/ProfileList.h"
+#include "aol/ProfileList.h"
 #include "cli/Summary.h"
 #include "cli/TerminalProgress.h"
 #include "favorites/FavoritesSink.h"

@@ -1,4 +1,4 @@
-#include "cli/ProfileList.h"
+#include "aol/ProfileList.h"
 
 #include <cstring>
 #include <utility>
@@ -23,6 +23,15 @@ bool ProfileList::take(const char* path, const char* screenName, DWORD itemCount
   fillProfileEntry(entries[profileCount], path, screenName, itemCount);
   ++profileCount;
   return true;
+}
+
+void ProfileList::setSelected(int row, bool selected) {
+  ProfileEntry& entry = entries[row];
+  if (entry.selected == selected) return;
+  entry.selected = selected;
+  int sign = selected ? 1 : -1;
+  selectedCount += sign;
+  totalItemCount += sign * static_cast<int>(entry.itemCount);
 }
 
 void ProfileList::release() {

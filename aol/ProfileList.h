@@ -1,4 +1,4 @@
-// The profiles a command of placemove-cli works on: every profile that
+// The profiles a front end works on: every profile that
 // discovery finds in the directory, however many there are, in rows like
 // those of the wizard's table (whose 200 rows are the wizard's).
 #pragma once
@@ -25,6 +25,8 @@ class ProfileList : public ProfileCollector {
   // "LocalAlloc" when memory is exhausted. Always true: no number of
   // profiles ends the search.
   bool take(const char* path, const char* screenName, DWORD itemCount) override;
+  // Chooses the row, or leaves it out, keeping the counts of the chosen.
+  void setSelected(int row, bool selected);
   // Frees the rows and their texts and sets the counts to 0.
   void release();
 
