@@ -1,8 +1,9 @@
 # The packages a user downloads (cpack in the build folder): from the
-# 32-bit Windows build a zip with both programs and a read-me, and the
-# programs of the 64-bit build (PLACEMOVE_WINDOWS64_BUILD) in its folder
-# 64-bit; natively, from the release build, a Debian package and a tarball
-# with placemove-cli and its manual page. The read-me and the manual page
+# 32-bit Windows build a zip with both programs, the page placemove.html
+# and a read-me, and the programs of the 64-bit build
+# (PLACEMOVE_WINDOWS64_BUILD) in its folder 64-bit; natively, from the
+# release build, a Debian package and a tarball with placemove-cli, its
+# manual page and the page (in share/placemove). The read-me and the manual page
 # carry the version of project(VERSION).
 set(CPACK_PACKAGE_NAME placemove)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
@@ -10,10 +11,16 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Copies AOL Favorite Places into a bookmar
 set(CPACK_PACKAGE_CONTACT "Placemove developers <placemove@example.org>")
 set(PLACEMOVE_VERSION_TEXT ${CPACK_PACKAGE_VERSION})
 set(packaging ${CMAKE_BINARY_DIR}/packaging)
+# The page placemove.html of the web build (scripts/environment.sh:
+# build_web), which every package carries beside the programs.
+set(PLACEMOVE_PAGE "" CACHE FILEPATH "The page placemove.html of the web build, for the packages")
 if(PLACEMOVE_WINDOWS)
   configure_file(packaging/README.txt.in ${packaging}/README.txt @ONLY)
   install(TARGETS Placemove placemove-cli RUNTIME DESTINATION .)
   install(FILES ${packaging}/README.txt DESTINATION .)
+  if(PLACEMOVE_PAGE)
+    install(FILES ${PLACEMOVE_PAGE} DESTINATION .)
+  endif()
   set(PLACEMOVE_WINDOWS64_BUILD "" CACHE PATH "The 64-bit Windows build whose programs the zip of the 32-bit one carries")
   if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND PLACEMOVE_WINDOWS64_BUILD)
     install(PROGRAMS ${PLACEMOVE_WINDOWS64_BUILD}/app/Placemove.exe ${PLACEMOVE_WINDOWS64_BUILD}/app/placemove-cli.exe
@@ -29,6 +36,9 @@ else()
   configure_file(packaging/placemove-cli.1.in ${packaging}/placemove-cli.1 @ONLY)
   install(TARGETS placemove-cli RUNTIME DESTINATION bin)
   install(FILES ${packaging}/placemove-cli.1 DESTINATION share/man/man1)
+  if(PLACEMOVE_PAGE)
+    install(FILES ${PLACEMOVE_PAGE} DESTINATION share/placemove)
+  endif()
   set(CPACK_GENERATOR "DEB;TGZ")
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -2,7 +2,8 @@
 # Builds the native release of placemove-cli (optimised, no sanitizers) and
 # its Debian package, installs the package into a scratch root, and runs
 # the installed program as a user would on the sample profiles: list,
-# export, and export refusing to replace the file it wrote.
+# export, and export refusing to replace the file it wrote; and finds the
+# page placemove.html in the package and beside it as a release file.
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 
@@ -16,6 +17,8 @@ package=$(ls "$build/release"/placemove_*.deb)
 dpkg-deb -x "$package" "$scratch/root"
 program="$scratch/root/usr/bin/placemove-cli"
 [ -f "$scratch/root/usr/share/man/man1/placemove-cli.1" ] || fail "the package has no manual page"
+cmp -s "$(page_file)" "$scratch/root/usr/share/placemove/placemove.html" || fail "the package has not the page placemove.html"
+cmp -s "$(page_file)" "$build/release/placemove.html" || fail "no release file placemove.html"
 
 if ldd "$program" | grep -q -e libasan -e libubsan; then fail "the release is linked with the sanitizers"; fi
 version=$(project_version)

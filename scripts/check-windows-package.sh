@@ -1,7 +1,8 @@
 #!/bin/bash
 # Makes the Windows zip (both Windows builds) and checks what it carries:
-# the 32-bit programs at its top with the read-me of this version, and the
-# 64-bit programs in its folder 64-bit, each of its processor.
+# the 32-bit programs at its top with the read-me of this version and the
+# page placemove.html, and the 64-bit programs in its folder 64-bit, each of
+# its processor.
 set -euo pipefail
 source "$(dirname "$0")/environment.sh"
 
@@ -23,4 +24,5 @@ for program in Placemove.exe placemove-cli.exe; do
 done
 [ "$(head -n 1 "$top/README.txt")" = "Placemove $version" ] || fail "the read-me does not name version $version"
 grep -q "64-bit" "$top/README.txt" || fail "the read-me does not say which programs to use"
-echo "placemove-$version-win32.zip: 32-bit programs, 64-bit/ programs, read-me of $version"
+cmp -s "$(page_file)" "$top/placemove.html" || fail "the zip has not the page placemove.html"
+echo "placemove-$version-win32.zip: 32-bit programs, 64-bit/ programs, placemove.html, read-me of $version"

@@ -24,27 +24,49 @@ build_native() { configure_and_build "$build/native"; }
 # Its packages need nothing else built.
 build_release() {
   cmake -S "$root" -B "$build/release" -DCMAKE_BUILD_TYPE=Release -DPLACEMOVE_SANITIZERS=OFF \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DPLACEMOVE_PAGE="$(page_file)" >/dev/null
   cmake --build "$build/release" -j "$jobs" --target placemove-cli MakeSampleProfiles
 }
 
+# The page placemove.html (build/web/web/placemove.html): the core compiled
+# to WebAssembly with Debian's emscripten, whose tools find their acorn in
+# Debian's Node modules. Its tests run under Node, which takes the module's
+# own .wasm file only without the experimental fetch (emcmake's emulator
+# would pass a threads flag that Node 20 refuses), and compare the page
+# with the native build's placemove-cli.
+page_file() { echo "$build/web/web/placemove.html"; }
+build_web() {
+  export NODE_PATH=/usr/share/nodejs
+  emcmake cmake -S "$root" -B "$build/web" -DCMAKE_BUILD_TYPE=Release \
+    "-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-fetch" \
+    -DPLACEMOVE_NATIVE_BUILD="$build/native" >/dev/null
+  cmake --build "$build/web" -j "$jobs"
+}
+
 # The packages users download: the Debian package and tarball of the
-# native release, and the zip of the Windows build, in their build folders.
-package_release() { build_release && (cd "$build/release" && cpack >/dev/null); }
+# native release, and the zip of the Windows build, in their build folders;
+# each carries the page, which is also a release file of its own,
+# build/release/placemove.html.
+package_release() {
+  build_web >/dev/null && build_release && (cd "$build/release" && cpack >/dev/null) &&
+    cp "$(page_file)" "$build/release/placemove.html"
+}
 # The Windows builds: 32-bit (`build_windows 32`, in build/windows, the one
 # shipped first) and 64-bit (`build_windows 64`, in build/windows64).
 windows_folder() { if [ "$1" = 32 ]; then echo "$build/windows"; else echo "$build/windows64"; fi; }
 build_windows() {  # <32|64>
   if [ "$1" = 32 ]; then
     configure_and_build "$(windows_folder 32)" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-      -DPLACEMOVE_WINDOWS64_BUILD="$(windows_folder 64)"
+      -DPLACEMOVE_WINDOWS64_BUILD="$(windows_folder 64)" -DPLACEMOVE_PAGE="$(page_file)"
   else
     configure_and_build "$(windows_folder 64)" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
   fi
 }
 # The zip users download (build/windows/placemove-VERSION-win32.zip): the
 # 32-bit programs, and the 64-bit ones in its folder 64-bit.
-package_windows() { build_windows 64 && build_windows 32 && (cd "$(windows_folder 32)" && cpack >/dev/null); }
+package_windows() {
+  build_web >/dev/null && build_windows 64 && build_windows 32 && (cd "$(windows_folder 32)" && cpack >/dev/null)
+}
 
 # Whether this machine's kernel runs 32-bit x86 programs, asked of the
 # smallest such program (a 32-bit ELF file that only exits with 0), which

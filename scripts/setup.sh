@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs what building and testing Placemove needs, from Debian's packages,
 # and nothing when it is all there already. Debian 12 (bookworm) or later.
-#   scripts/setup.sh          everything: the native and both Windows builds, Wine, the browsers of the tests
+#   scripts/setup.sh          everything: the native, both Windows and the web builds, Wine, the browsers of the
+#                             tests, and the npm packages of the page's tests (web/package-lock.json)
 #   scripts/setup.sh native   only what the native build of placemove-cli needs
 #
 # 32-bit Wine (wine32, of Debian's i386 architecture) is installed only
@@ -20,7 +21,10 @@ packages=(
   clang libclang-rt-14-dev                       # fuzzing with libFuzzer
   dpkg-dev file                                  # the Debian package of placemove-cli
   python3 sqlite3 firefox-esr chromium           # browsers importing an exported bookmarks file
+  emscripten nodejs                              # the page placemove.html and its tests in Chromium
 )
+# Debian's npm, unless a Node of another origin brings its own.
+command -v npm >/dev/null || packages+=(npm)
 wine32=()
 if [ "${1:-}" = native ]; then
   packages=("${native[@]}")
@@ -36,9 +40,24 @@ missing() {
   for package in "$@"; do installed "$package" || echo "$package"; done
 }
 
+# The page's tests drive Chromium with playwright-core and scan it with
+# axe-core, from npm at the versions of web/package-lock.json; installed
+# again only when the lock changed.
+install_npm_packages() {
+  [ "${1:-}" = native ] && return 0
+  local web="$root/web"
+  if [ ! -f "$web/node_modules/.package-lock.json" ] || [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; then
+    echo "Installing the npm packages of web/package-lock.json"
+    (cd "$web" && npm ci --no-audit --no-fund >/dev/null)
+  fi
+}
+
 mapfile -t missingPackages < <(missing "${packages[@]}")
 mapfile -t missingWine32 < <(missing "${wine32[@]}")
-[ ${#missingPackages[@]} -eq 0 ] && [ ${#missingWine32[@]} -eq 0 ] && exit 0
+if [ ${#missingPackages[@]} -eq 0 ] && [ ${#missingWine32[@]} -eq 0 ]; then
+  install_npm_packages "${1:-}"
+  exit 0
+fi
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
@@ -63,4 +82,5 @@ if [ ${#missingWine32[@]} -gt 0 ]; then
   install "${missingWine32[@]}" ||
     echo "32-bit Wine could not be installed: the Windows tests will run on the 64-bit build." >&2
 fi
+install_npm_packages "${1:-}"
 exit 0
