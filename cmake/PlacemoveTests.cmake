@@ -15,7 +15,9 @@ function(placemove_add_test name)
   target_link_libraries(${name} PRIVATE ${TEST_LIBRARIES} testsupport gtest_main)
   target_compile_options(${name} PRIVATE ${PLACEMOVE_WARNINGS})
   if(PLACEMOVE_WEB)
-    target_link_options(${name} PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1)
+    # Linked with the first level of emscripten's optimiser only: the
+    # higher ones take most of the build's time.
+    target_link_options(${name} PRIVATE -O1 -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1)
   endif()
   add_test(NAME ${name} COMMAND ${name})
 endfunction()

@@ -1,9 +1,12 @@
 #!/bin/bash
 # Runs every test of Placemove: installs what is missing, builds the native
-# build (with AddressSanitizer and UndefinedBehaviorSanitizer) and both
-# Windows builds, and runs the native suite, the native release of
-# placemove-cli (scripts/check-release.sh) and the Windows suite under Wine
-# on each Windows build that Wine runs here: the 32-bit one where this
+# build (with AddressSanitizer and UndefinedBehaviorSanitizer), the web
+# build of the page placemove.html and both Windows builds, and runs the
+# native suite, the web suite (the core's reader, discovery and bookmarks
+# tests under Node; the page in Chromium, compared with the native
+# placemove-cli, and its downloads imported by Firefox and Chromium), the
+# native release of placemove-cli (scripts/check-release.sh) and the
+# Windows suite under Wine on each Windows build that Wine runs here: the 32-bit one where this
 # machine runs 32-bit programs, and the 64-bit one in a win64 prefix (the
 # only one where it does not; PLACEMOVE_32BIT=no takes that road anywhere).
 # A machine where Wine runs neither fails. Then, where clang is installed,
@@ -16,6 +19,8 @@ source "$(dirname "$0")/environment.sh"
 
 echo "== Native build"
 build_native
+echo "== Web build (the page placemove.html)"
+build_web
 echo "== Windows builds (32-bit and 64-bit)"
 build_windows 32
 build_windows 64
@@ -23,6 +28,9 @@ build_windows 64
 status=0
 echo "== Native tests"
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs" || status=1
+
+echo "== Web tests"
+ctest --test-dir "$build/web" --output-on-failure -j "$jobs" || status=1
 
 echo "== Native release of placemove-cli"
 "$root/scripts/check-release.sh" || status=1
