@@ -12,6 +12,7 @@
 #include "web/PageEvents.h"
 #include "web/PageMessages.h"
 #include "web/PageNames.h"
+#include "web/PageOutput.h"
 #include "web/PageReader.h"
 
 #include <emscripten.h>
@@ -50,13 +51,10 @@ class PageSummaryLines : public SummaryLines {
   void line(const char* text) override { pageSummaryLine(text); }
 };
 
-// The bookmarks file and the list of AOL-only links, into the files the
-// worker hands on.
+// The bookmarks file and the list of AOL-only links, to the worker.
 void writeExport(const char* folder, const CodePage& codePage, RunCounts& counts, PageProfileReader& reader) {
-  FileOutputStream file(INVALID_HANDLE_VALUE, nullptr);
-  file.open(BookmarksPath);
-  FileOutputStream links(INVALID_HANDLE_VALUE, nullptr);
-  links.open(AolLinksPath);
+  PageOutputStream file(PageBookmarksFile);
+  PageOutputStream links(PageAolLinksFile);
   BufferedOutputStream fileBuffer(&file);
   BufferedOutputStream linksBuffer(&links);
   BookmarksFileWriter writer(fileBuffer, codePage, Timestamp::now().value() / TimestampSecond);
@@ -64,8 +62,6 @@ void writeExport(const char* folder, const CodePage& codePage, RunCounts& counts
   writeBookmarksFile(writer, folder, pageCodePage(), table, reader, counts);
   fileBuffer.flush();
   linksBuffer.flush();
-  file.close();
-  links.close();
 }
 
 // The page's first catch site, as placemove-cli's main: a failure that
@@ -109,8 +105,8 @@ EMSCRIPTEN_KEEPALIVE void placemoveSelect(int row, int selected) {
   if (row >= 0 && row < table.profileCount) table.setSelected(row, selected != 0);
 }
 
-// Writes the chosen profiles as BookmarksPath, the AOL-only links as
-// AolLinksPath, and tells the page the summary. Returns the exit code
+// Writes the chosen profiles as the bookmarks file and the AOL-only links
+// as their list (pageOutput), and tells the page the summary. Returns the exit code
 // placemove-cli would give (RunSummary.h), or -1 after a failure.
 EMSCRIPTEN_KEEPALIVE int placemoveExport(const char* folder, const char* codePageName) {
   try {

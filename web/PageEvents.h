@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+// The files an export writes, which the worker gathers for the page.
+enum PageFile { PageBookmarksFile = 0, PageAolLinksFile = 1 };
+
 extern "C" {
 // A profile found: its screen name, what it holds, its file's name, and
 // what could not be read of it ("" when it was read in full).
@@ -18,4 +21,6 @@ void pageSummaryLine(const char* text);
 void pageProgress(DWORD done, DWORD total);
 // The work ended by a failure, with its text.
 void pageFailure(const char* text);
+// The next `size` bytes of the file `file` the export writes (PageFile).
+void pageOutput(int file, const void* data, DWORD size);
 }

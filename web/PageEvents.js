@@ -9,4 +9,5 @@ mergeInto(LibraryManager.library, {
   pageSummaryLine: function (text) { Module.onSummaryLine(UTF8ToString(text)); },
   pageProgress: function (done, total) { Module.onProgress(done >>> 0, total >>> 0); },
   pageFailure: function (text) { Module.onFailure(UTF8ToString(text)); },
+  pageOutput: function (file, data, size) { Module.onOutput(file, HEAPU8.slice(data, data + (size >>> 0))); },
 });

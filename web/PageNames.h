@@ -6,9 +6,6 @@
 
 // The folder the worker writes the chosen files into.
 const char OrganizeFolder[] = "/organize/";
-// The files an export writes, which the worker hands to the page.
-const char BookmarksPath[] = "/bookmarks.html";
-const char AolLinksPath[] = "/aol-links.txt";
 // The name of the list of AOL-only links the page offers to save.
 const char AolLinksName[] = "aol-links.txt";
 

@@ -63,8 +63,13 @@ function profileRow(profile) {
   label.className = 'visually-hidden';
   const include = element('td');
   include.append(box, label);
-  row.append(include, element('td', profile.screenName), element('td', String(profile.favorites), 'number'),
-             element('td', String(profile.folders), 'number'), element('td', profile.file, 'file'));
+  const cells = [['Screen name', profile.screenName, ''], ['Favourites', String(profile.favorites), 'number'],
+                 ['Folders', String(profile.folders), 'number'], ['File', profile.file, 'file']];
+  row.append(include, ...cells.map(([heading, text, className]) => {
+    const cell = element('td', text, className);
+    cell.dataset.label = heading;
+    return cell;
+  }));
   return row;
 }
 
@@ -98,9 +103,9 @@ function showProfiles(message, fileNames, rescan) {
                             : 'Profiles found: ' + profiles.length + '. Choose the ones to include, then download.');
 }
 
-function save(data, name, type) {
+function save(blob, name) {
   const link = element('a');
-  link.href = URL.createObjectURL(new Blob([data], { type }));
+  link.href = URL.createObjectURL(blob);
   link.download = name;
   document.body.append(link);
   link.click();
@@ -112,9 +117,9 @@ function showSummary(message) {
   byId('summary').replaceChildren(...message.summary.map((line) => element('li', line)));
   if (aolLinksUrl) URL.revokeObjectURL(aolLinksUrl);
   aolLinksUrl = null;
-  const hasLinks = message.aolLinks.byteLength > 0;
+  const hasLinks = message.aolLinks.size > 0;
   if (hasLinks) {
-    aolLinksUrl = URL.createObjectURL(new Blob([message.aolLinks], { type: 'text/plain' }));
+    aolLinksUrl = URL.createObjectURL(message.aolLinks);
     byId('aol-links').href = aolLinksUrl;
   }
   byId('aol-links-row').hidden = !hasLinks;
@@ -179,7 +184,7 @@ worker.onmessage = (event) => {
   } else if (message.type === 'exported') {
     progressRow.hidden = true;
     showSummary(message);
-    save(message.bookmarks, 'bookmarks.html', 'text/html');
+    save(message.bookmarks, 'bookmarks.html');
     say(message.code === 0 ? 'The bookmarks file is saved as bookmarks.html. Import it as told below.'
                            : 'The bookmarks file is saved as bookmarks.html, but not everything could be read: '
                              + 'see what was written.');

@@ -7,7 +7,7 @@
 //                   {type: 'export', selected: [bool by row], folder, codePage}
 //   worker -> page: {type: 'ready', codePages}, {type: 'progress', done, total},
 //                   {type: 'found', profiles, problems, count, rescan},
-//                   {type: 'exported', code, summary, bookmarks, aolLinks}, {type: 'failure', text}
+//                   {type: 'exported', code, summary, bookmarks, aolLinks (Blobs)}, {type: 'failure', text}
 'use strict';
 
 const organizeFolder = '/organize';
@@ -20,10 +20,13 @@ const coreReady = createPlacemoveCore({
   onSummaryLine: (text) => events.summary.push(text),
   onProgress: (done, total) => postMessage({ type: 'progress', done, total }),
   onFailure: (text) => postMessage({ type: 'failure', text }),
+  onOutput: (file, bytes) => events.files[file].push(bytes),
 });
 
+// What the core tells during one call; the parts of the two files an
+// export writes (web/PageEvents.h: PageFile).
 function startEvents() {
-  events = { profiles: [], problems: [], summary: [] };
+  events = { profiles: [], problems: [], summary: [], files: [[], []] };
 }
 
 function codePageNames(core) {
@@ -40,7 +43,10 @@ function writeFiles(core, files) {
   for (const name of core.FS.readdir(organizeFolder)) {
     if (name !== '.' && name !== '..') core.FS.unlink(organizeFolder + '/' + name);
   }
-  for (const file of files) core.FS.writeFile(organizeFolder + '/' + file.name, new Uint8Array(file.data));
+  // The file system keeps the bytes it is given, without a copy.
+  for (const file of files) {
+    core.FS.writeFile(organizeFolder + '/' + file.name, new Uint8Array(file.data), { canOwn: true });
+  }
 }
 
 function scan(core, codePage, rescan) {
@@ -50,22 +56,17 @@ function scan(core, codePage, rescan) {
   postMessage({ type: 'found', count, profiles: events.profiles, problems: events.problems, rescan });
 }
 
-// The file the core wrote, taken out of the file system.
-function takeFile(core, path) {
-  const data = core.FS.readFile(path);
-  core.FS.unlink(path);
-  return data.buffer;
-}
-
 function exportBookmarks(core, message) {
   message.selected.forEach((chosen, row) =>
     core.ccall('placemoveSelect', null, ['number', 'number'], [row, chosen ? 1 : 0]));
   startEvents();
   const code = core.ccall('placemoveExport', 'number', ['string', 'string'], [message.folder, message.codePage]);
   if (code < 0) return;
-  const bookmarks = takeFile(core, '/bookmarks.html');
-  const aolLinks = takeFile(core, '/aol-links.txt');
-  postMessage({ type: 'exported', code, summary: events.summary, bookmarks, aolLinks }, [bookmarks, aolLinks]);
+  const { summary, files } = events;
+  // The parts are let go as soon as the Blobs hold their bytes.
+  events = null;
+  postMessage({ type: 'exported', code, summary, bookmarks: new Blob(files[0], { type: 'text/html' }),
+                aolLinks: new Blob(files[1], { type: 'text/plain' }) });
 }
 
 function handle(core, message) {

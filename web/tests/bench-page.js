@@ -9,20 +9,11 @@ const fs = require('fs');
 const path = require('path');
 const { launch, openPage, download } = require('./browser');
 
-// The renderer processes below the browser's process.
-function renderers(browserPid) {
-  const parent = (pid) => Number(fs.readFileSync(`/proc/${pid}/stat`, 'utf8').replace(/^.*\) /, '').split(' ')[1]);
-  const below = (pid) => {
-    for (let p = pid; p > 1; p = parent(p)) if (p === browserPid) return true;
-    return false;
-  };
-  return fs.readdirSync('/proc').filter((name) => /^\d+$/.test(name)).map(Number).filter((pid) => {
-    try {
-      return fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8').includes('--type=renderer') && below(pid);
-    } catch {
-      return false;
-    }
-  });
+// The process ids of this browser's renderers, as the browser tells them.
+async function renderers(browser) {
+  const session = await browser.newBrowserCDPSession();
+  const { processInfo } = await session.send('SystemInfo.getProcessInfo');
+  return processInfo.filter((info) => info.type === 'renderer').map((info) => info.id);
 }
 
 const peakKilobytes = (pid) => Number(/VmHWM:\s+(\d+)/.exec(fs.readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
@@ -38,7 +29,7 @@ async function run(pagePath, directory) {
     await page.getByRole('button', { name: /^Download bookmarks file/ }).click();
     await page.waitForEvent('download', { timeout: 600000 });
     const seconds = Number(process.hrtime.bigint() - start) / 1e9;
-    const peak = Math.max(...renderers(browser.process().pid).map(peakKilobytes));
+    const peak = Math.max(...(await renderers(browser)).map(peakKilobytes));
     if (requests.length > 0) throw new Error('the page requested ' + requests.join(', '));
     process.stdout.write(`${seconds.toFixed(3)} ${peak}\n`);
   } finally {
