@@ -196,6 +196,13 @@ worker.onmessage = (event) => {
   }
 };
 
+// The worker itself failing (its memory exhausted, say) ends the work too.
+worker.onerror = (event) => {
+  progressRow.hidden = true;
+  say('The conversion failed: ' + (event.message || 'the worker stopped'));
+  updateDownload();
+};
+
 fileInput.addEventListener('change', () => takeFiles([...fileInput.files]));
 folderInput.addEventListener('change', () => takeFiles([...folderInput.files]));
 codePage.addEventListener('change', () => {
