@@ -5,7 +5,7 @@
 #pragma once
 
 #include "bookmarks/CodePage.h"
-#include "cli/ForwardingSink.h"
+#include "favorites/ForwardingSink.h"
 
 #include <windows.h>
 

@@ -37,14 +37,3 @@ bool isDanglingLink(const char* path) {
 }
 
 bool sameEntryName(const char* first, const char* second) { return std::strcmp(first, second) == 0; }
-
-void keepPermissions(const char* replaced, const char* replacement) {
-  char from[PATH_MAX];
-  char to[PATH_MAX];
-  struct stat status;
-  if (!hostPath(replaced, from, PATH_MAX) || !hostPath(replacement, to, PATH_MAX)) return;
-  // A file that is not there, or not a plain file, has no permissions to
-  // pass on; the replacement keeps those it was made with.
-  if (stat(from, &status) != 0 || !S_ISREG(status.st_mode)) return;
-  chmod(to, status.st_mode & 0777);
-}

@@ -3,7 +3,7 @@
 // before anything else is written there.
 #pragma once
 
-#include "cli/ForwardingSink.h"
+#include "favorites/ForwardingSink.h"
 
 #include <windows.h>
 
