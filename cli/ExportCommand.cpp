@@ -3,6 +3,7 @@
 #include "cli/ExportCommand.h"
 
 #include "bookmarks/BookmarksFileWriter.h"
+#include "bookmarks/SelectedProfiles.h"
 #include "cli/Console.h"
 #include "cli/ConsoleMessages.h"
 #include "cli/DefaultPlaces.h"
@@ -22,32 +23,26 @@ ProfileList table;
 
 const char DefaultOutput[] = "bookmarks.html";
 
-// Writes the chosen profiles: a lone one straight into the top folder,
-// several in a folder each, named after the screen name.
-void writeProfiles(BookmarksFileWriter& writer, RunCounts& counts) {
-  TerminalProgress progress(static_cast<DWORD>(table.totalItemCount));
-  for (int row = 0; row < table.profileCount; ++row) {
-    const ProfileEntry& entry = table.entries[row];
-    if (!entry.selected) continue;
-    bool ownFolder = table.selectedCount > 1;
-    if (ownFolder) {
-      writer.beginFolder();
-      writer.setTitle(entry.screenName);
-      writer.enterFolder();
-    }
-    DWORD depth = writer.depth();
-    bool read = readProfile(entry, writer, progress, counts);
-    if (read) {
-      ++counts.profilesRead;
-    } else {
-      ++counts.unreadableProfiles;
-      writer.closeFolders(depth);
-    }
-    if (ownFolder) {
-      writer.leaveFolder();
-      writer.endFolder();
-    }
+// Reads each profile with the console's progress and messages.
+class ConsoleProfileReader : public ProfileReader {
+ public:
+  explicit ConsoleProfileReader(RunCounts& counts)
+      : counts_(counts), progress_(static_cast<DWORD>(table.totalItemCount)) {}
+
+  bool read(const ProfileEntry& entry, FavoritesSink& sink) override {
+    return readProfile(entry, sink, progress_, counts_);
   }
+
+ private:
+  RunCounts& counts_;
+  TerminalProgress progress_;
+};
+
+void writeProfiles(BookmarksFileWriter& writer, RunCounts& counts) {
+  ConsoleProfileReader reader(counts);
+  ProfilesRead read = writeSelectedProfiles(writer, table.entries, table.profileCount, table.selectedCount, reader);
+  counts.profilesRead += read.read;
+  counts.unreadableProfiles += read.unreadable;
 }
 
 // The whole file to `out`, the AOL-only links to `aolLinks` (may be null).
