@@ -15,6 +15,10 @@
 // characters.
 const DWORD OutputPathSize = 4096;
 
+// The characters the temporary file's name adds to its target's, at most:
+// ".99.partial".
+const DWORD TemporarySuffixLength = 11;
+
 class SafeOutputFile {
  public:
   // Creates the temporary file "<target>.<n>.partial", the first n from 1
