@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ namespace {
 
 const char OldFile[] = "<!-- a file of the user's -->\n";
 const int LargeFavorites = 100000;
+// The file name's combo box in the Save As dialog (dlgs.h: cmb13).
+const int SaveAsName = 0x47c;
 
 // A string of the program's string table formatted with numbers.
 std::string withNumbers(UINT stringId, unsigned long first, unsigned long second = 0) {
@@ -81,6 +84,64 @@ protected:
     ASSERT_TRUE(waitFor([&] { return findMessageBox(session.program.id()) == nullptr; }));
   }
 
+  // Types `path` as the file's name in the Save As dialog the page shows
+  // and saves.
+  static void chooseInSaveAsDialog(WizardSession& session, const std::string& path) {
+    HWND dialog = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (dialog = findMessageBox(session.program.id())) != nullptr; }))
+        << "no Save As dialog";
+    EXPECT_EQ(windowText(dialog), "Save the Bookmarks File As");
+    // The name's field: the edit inside the combo box of the name.
+    HWND name = nullptr;
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM found) {
+          char name[16] = "";
+          GetClassNameA(child, name, sizeof name);
+          if (GetDlgCtrlID(child) == SaveAsName && lstrcmpiA(name, "Edit") == 0) *reinterpret_cast<HWND*>(found) = child;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&name));
+    ASSERT_NE(name, nullptr) << "no file name field";
+    EXPECT_EQ(sendTo(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str())), TRUE);
+    EXPECT_TRUE(clickButton(dialog, IDOK));
+    EXPECT_TRUE(waitFor([&] { return findMessageBox(session.program.id()) == nullptr; })) << "the dialog stayed";
+  }
+
+  // The importing page's button opens a window of the file's folder, which
+  // is closed again.
+  static void expectShownInExplorer(WizardSession& session, HWND page, const std::string& path) {
+    std::vector<HWND> before = visibleWindows();
+    EXPECT_TRUE(clickButton(page, IDC_SHOW_FILE));
+    HWND shown = nullptr;
+    EXPECT_TRUE(waitFor([&] {
+      for (HWND window : visibleWindows()) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != session.program.id() && std::find(before.begin(), before.end(), window) == before.end()) {
+          shown = window;
+        }
+      }
+      return shown != nullptr;
+    })) << "no window showed the file";
+    if (shown == nullptr) return;
+    // Explorer's window is titled with the folder's name.
+    std::string folder = path.substr(0, path.rfind('\\'));
+    EXPECT_EQ(windowText(shown), folder.substr(folder.rfind('\\') + 1));
+    PostMessageA(shown, WM_CLOSE, 0, 0);
+  }
+
+  static std::vector<HWND> visibleWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) {
+          if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+  }
+
   // What the core writes of the profiles of the page's lines, "screen name
   // (path)" in the order shown, into the top folder "AOL Favorite Places".
   std::string coreFile() {
@@ -129,9 +190,12 @@ TEST_F(BookmarksFileTest, TheFileIsWhatTheCoreWritesAndItsPageSaysWhereItIs) {
   EXPECT_EQ(itemText(page, IDC_FILE_PATH), std::string(documents) + "\\AOL Favorite Places.html");
   EXPECT_EQ(itemText(page, IDC_DESTINATION_NAME), "AOL Favorite Places");
 
-  // Back and Next again: the choice and the path stay as the user left them.
+  // The path chosen in the Save As dialog, and kept through Back and Next.
   std::string path = target / "AOL Favorite Places.html";
-  chooseFile(session, page, path);
+  chooseFile(session, page, "");
+  EXPECT_TRUE(clickButton(page, IDC_BROWSE_FILE));
+  chooseInSaveAsDialog(session, path);
+  EXPECT_EQ(itemText(page, IDC_FILE_PATH), path);
   ASSERT_NE(session.back(IDD_PROFILES), nullptr);
   page = session.next(IDD_DESTINATION);
   ASSERT_NE(page, nullptr);
@@ -162,6 +226,7 @@ TEST_F(BookmarksFileTest, TheFileIsWhatTheCoreWritesAndItsPageSaysWhereItIs) {
   EXPECT_GT(aolOnly, 0u);
   EXPECT_EQ(itemText(page, IDC_FILE_DONE_TEXT), withNumbers(7, favoritesWritten, aolOnly));
   EXPECT_EQ(itemText(page, IDC_SAVED_PATH), path);
+  expectShownInExplorer(session, page, path);
 
   ASSERT_TRUE(pressButton(session.sheet, PSBTN_FINISH));
   session.expectExitCodeZero();
