@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -330,6 +331,28 @@ TEST_F(ResourcesTest, WizardPagesHoldTheirControls) {
       EXPECT_EQ((std::vector<short>{got.left, got.top, got.width, got.height}),
                 (std::vector<short>{expected.left, expected.top, expected.width, expected.height}));
       EXPECT_EQ(got.style & expected.style, expected.style) << std::hex << got.style;
+    }
+  }
+}
+
+// Alt and a letter reach one control of a page: the letters after '&' are
+// distinct on every page, and only the texts that name the sheet's Back
+// and Next buttons ("select &Next") take their letters.
+TEST_F(ResourcesTest, MnemonicsOfEveryPageAreDistinct) {
+  for (const Page& page : Pages) {
+    SCOPED_TRACE("dialog " + std::to_string(page.id));
+    DialogTemplate dialog(resource(MAKEINTRESOURCEA(5), page.id));
+    std::string letters;
+    for (const Control& control : dialog.controls) {
+      std::size_t amp = control.text.find('&');
+      if (amp == std::string::npos || amp + 1 == control.text.size()) continue;
+      char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(control.text[amp + 1])));
+      EXPECT_EQ(letters.find(letter), std::string::npos) << control.text;
+      letters += letter;
+      bool namesSheetButton = control.text.find("select &") != std::string::npos;
+      if (!namesSheetButton) {
+        EXPECT_TRUE(letter != 'b' && letter != 'n') << control.text << " takes a letter of Back or Next";
+      }
     }
   }
 }
