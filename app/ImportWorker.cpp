@@ -50,7 +50,8 @@ void showSaved(HWND page, const BookmarkCounts& counts) {
   char format[1024] = "";
   char text[1024] = "";
   LoadStringA(instanceHandle, TextFileSaved, format, sizeof format);
-  wsprintfA(text, format, static_cast<unsigned long>(counts.favorites), static_cast<unsigned long>(counts.aolOnlyLinks));
+  wsprintfA(text, format, static_cast<unsigned long>(counts.favorites),
+            static_cast<unsigned long>(counts.aolOnlyLinks));
   SetDlgItemTextA(page, IDC_FILE_DONE_TEXT, text);
   SetDlgItemTextA(page, IDC_SAVED_PATH, bookmarksPath);
   for (int control : {IDC_FILE_DONE_TEXT, IDC_SAVED_PATH, IDC_SHOW_FILE, IDC_EDGE_TEXT}) {

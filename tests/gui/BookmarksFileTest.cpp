@@ -33,6 +33,21 @@ const int LargeFavorites = 100000;
 // The file name's combo box in the Save As dialog (dlgs.h: cmb13).
 const int SaveAsName = 0x47c;
 
+// Enumeration callbacks (stdcall, which no lambda converts to in the 32-bit
+// build): the edit of the Save As dialog's name field, and the visible
+// top-level windows.
+BOOL CALLBACK findNameEdit(HWND child, LPARAM found) {
+  char name[16] = "";
+  GetClassNameA(child, name, sizeof name);
+  if (GetDlgCtrlID(child) == SaveAsName && lstrcmpiA(name, "Edit") == 0) *reinterpret_cast<HWND*>(found) = child;
+  return TRUE;
+}
+
+BOOL CALLBACK collectVisible(HWND window, LPARAM list) {
+  if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
 // A string of the program's string table formatted with numbers.
 std::string withNumbers(UINT stringId, unsigned long first, unsigned long second = 0) {
   char text[1024] = "";
@@ -93,15 +108,7 @@ protected:
     EXPECT_EQ(windowText(dialog), "Save the Bookmarks File As");
     // The name's field: the edit inside the combo box of the name.
     HWND name = nullptr;
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM found) {
-          char name[16] = "";
-          GetClassNameA(child, name, sizeof name);
-          if (GetDlgCtrlID(child) == SaveAsName && lstrcmpiA(name, "Edit") == 0) *reinterpret_cast<HWND*>(found) = child;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&name));
+    EnumChildWindows(dialog, findNameEdit, reinterpret_cast<LPARAM>(&name));
     ASSERT_NE(name, nullptr) << "no file name field";
     EXPECT_EQ(sendTo(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str())), TRUE);
     EXPECT_TRUE(clickButton(dialog, IDOK));
@@ -133,12 +140,7 @@ protected:
 
   static std::vector<HWND> visibleWindows() {
     std::vector<HWND> windows;
-    EnumWindows(
-        [](HWND window, LPARAM list) {
-          if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumWindows(collectVisible, reinterpret_cast<LPARAM>(&windows));
     return windows;
   }
 
