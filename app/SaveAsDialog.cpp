@@ -21,7 +21,15 @@ bool chooseFileToSave(HWND owner, char* path) {
   // The page asks before an existing file is replaced, whichever way the
   // path came; the current directory stays the program's.
   dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameA(&dialog)) return false;
+  BOOL saved = GetSaveFileNameA(&dialog);
+  // A path the dialog cannot start from (a folder that is not there, a
+  // name Windows refuses) would keep it from showing at all: it starts
+  // afresh instead.
+  if (!saved && CommDlgExtendedError() == FNERR_INVALIDFILENAME) {
+    chosen[0] = '\0';
+    saved = GetSaveFileNameA(&dialog);
+  }
+  if (!saved) return false;
   copyText(chosen, path, MAX_PATH);
   return true;
 }
