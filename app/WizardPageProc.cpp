@@ -255,24 +255,40 @@ LRESULT pageLeft(HWND page, int pageId) {
   }
 }
 
+// The question before a file is replaced: owned by the wizard and titled
+// as it is, with the warning icon and No as the default answer.
+bool replaceAllowed(HWND page) {
+  // Both buffers hold what wsprintfA can write at most.
+  char format[1024] = "";
+  char text[1024] = "";
+  char title[256] = "";
+  LoadStringA(instanceHandle, MessageReplaceFile, format, sizeof format);
+  wsprintfA(text, format, bookmarksPath);
+  HWND sheet = GetParent(page);
+  GetWindowTextA(sheet, title, sizeof title);
+  return MessageBoxA(sheet, text, title, MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING) == IDYES;
+}
+
 // Next on the destination page for a bookmarks file: its full path, which
-// must fit with the file written beside it; a file there is replaced only
-// when the user says so. The page stays (-1) otherwise.
+// must name a file, not a folder, and fit with the file written beside it;
+// a file there is replaced only when the user says so. The page stays (-1)
+// otherwise.
 LRESULT takeBookmarksPath(HWND page) {
   char typed[MAX_PATH];
   int length = GetWindowTextLengthA(GetDlgItem(page, IDC_FILE_PATH));
   readItemText(page, IDC_FILE_PATH, typed);
-  DWORD fullLength = length < MAX_PATH ? GetFullPathNameA(typed, MAX_PATH, bookmarksPath, nullptr) : 0;
-  if (length == 0 || fullLength == 0 || fullLength > static_cast<DWORD>(LongestBookmarksPath)) {
+  char* name = nullptr;
+  DWORD fullLength = length > 0 && length < MAX_PATH ? GetFullPathNameA(typed, MAX_PATH, bookmarksPath, &name) : 0;
+  bool fits = fullLength > 0 && fullLength <= static_cast<DWORD>(LongestBookmarksPath) && name != nullptr;
+  DWORD attributes = fits ? GetFileAttributesA(bookmarksPath) : INVALID_FILE_ATTRIBUTES;
+  if (!fits || (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) {
     bookmarksPath[0] = '\0';
     ShowMessage(MB_OK, MessageBadFilePath, LongestBookmarksPath);
     return -1;
   }
   setItemText(page, IDC_FILE_PATH, bookmarksPath);
-  replaceBookmarksFile = GetFileAttributesA(bookmarksPath) != INVALID_FILE_ATTRIBUTES;
-  if (replaceBookmarksFile && ShowMessage(MB_YESNO | MB_DEFBUTTON2, MessageReplaceFile, bookmarksPath) != IDYES) {
-    return -1;
-  }
+  replaceBookmarksFile = attributes != INVALID_FILE_ATTRIBUTES;
+  if (replaceBookmarksFile && !replaceAllowed(page)) return -1;
   return 0;
 }
 

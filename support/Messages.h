@@ -10,7 +10,7 @@ const UINT MessageDirectoryNotFound = 2;  // the directory, the error text
 const UINT MessageFileNotAccessible = 3;  // the file's path, the error text
 const UINT MessageFatalError = 4;         // the error text
 const UINT MessageBadFilePath = 5;        // the longest path taken
-const UINT MessageReplaceFile = 6;        // the file's path
+const UINT MessageReplaceFile = 6;        // the file's path; a question of the wizard's, not a ShowMessage
 // Not a message box: the text of the importing page once a bookmarks file
 // is saved, formatted with its counts of favourites and AOL-only links.
 const UINT TextFileSaved = 7;

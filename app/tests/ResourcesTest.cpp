@@ -70,7 +70,7 @@ TEST_F(ResourcesTest, MessagesAreTheProgramsTextsWithLineFeeds) {
             "information to support@placemove.example.\n\nError: %s");
   // The bookmarks file's messages and the text of its end.
   EXPECT_EQ(message(5),
-            "Please type or browse to the path of the bookmarks file: it must not be empty, and may have at most %d "
+            "Please type or browse to the name of the bookmarks file: a file, not a folder, and a path of at most %d "
             "characters.  Click OK to choose another path.");
   EXPECT_EQ(message(6),
             "The file '%s' already exists.\n\nClick Yes to replace it with the new bookmarks file, or No to choose "

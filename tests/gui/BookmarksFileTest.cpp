@@ -89,12 +89,15 @@ protected:
   }
 
   // Next on the destination page brings a message box, which must show
-  // `text` with `buttons`; it is answered with `answer`.
+  // `text` with `buttons`; it is answered with `answer`. The question
+  // before a file is replaced bears the wizard's title, the error messages
+  // none of their own.
   static void answerNext(WizardSession& session, const std::string& text, const std::vector<int>& buttons,
                          int answer) {
     ASSERT_TRUE(pressButton(session.sheet, PSBTN_NEXT));
     HWND box = session.waitForMessageBox();
     session.expectMessage(box, text, buttons);
+    EXPECT_EQ(readMessageBox(box).caption, buttons.size() == 2 ? windowText(session.sheet) : "Error");
     ASSERT_TRUE(answerMessageBox(box, answer));
     ASSERT_TRUE(waitFor([&] { return findMessageBox(session.program.id()) == nullptr; }));
   }
@@ -242,10 +245,11 @@ TEST_F(BookmarksFileTest, AnExistingFileIsReplacedOnlyAfterYesAndAPathTooLongIsR
   HWND page = toDestinationPage(session);
   ASSERT_NE(page, nullptr);
 
-  // A path with no room for the file written beside it, and an empty one.
+  // A path with no room for the file written beside it, an empty one, and
+  // a folder.
   std::string tooLong = target.path() + "\\" + std::string(MAX_PATH - 11 - target.path().size(), 'a');
   ASSERT_EQ(tooLong.size(), MAX_PATH - 10u);
-  for (const std::string& refused : {tooLong, std::string()}) {
+  for (const std::string& refused : {tooLong, std::string(), target.path(), target.path() + "\\"}) {
     chooseFile(session, page, refused);
     answerNext(session, withNumbers(5, MAX_PATH - 12), {IDOK}, IDOK);
     EXPECT_EQ(currentPageId(session.sheet), IDD_DESTINATION);
