@@ -1,25 +1,11 @@
 #include "cli/PlatformFiles.h"
 
-#include "favorites/Texts.h"
+#include "favorites/HostPath.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <sys/stat.h>
-
-namespace {
-
-// The POSIX path of a path of the core: its backslashes are slashes. False
-// when it does not fit.
-bool hostPath(const char* path, char* host, DWORD size) {
-  if (copyText(path, host, size) == size) return false;
-  for (char* c = host; *c != '\0'; ++c) {
-    if (*c == '\\') *c = '/';
-  }
-  return true;
-}
-
-}  // namespace
 
 bool fileIdentity(const char* path, FileIdentity& identity) {
   char host[PATH_MAX];

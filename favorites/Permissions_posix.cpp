@@ -1,23 +1,9 @@
 #include "favorites/Permissions.h"
 
-#include "favorites/Texts.h"
+#include "favorites/HostPath.h"
 
 #include <climits>
 #include <sys/stat.h>
-
-namespace {
-
-// The POSIX path of a path of the core: its backslashes are slashes. False
-// when it does not fit.
-bool hostPath(const char* path, char* host, DWORD size) {
-  if (copyText(path, host, size) == size) return false;
-  for (char* c = host; *c != '\0'; ++c) {
-    if (*c == '\\') *c = '/';
-  }
-  return true;
-}
-
-}  // namespace
 
 void keepPermissions(const char* replaced, const char* replacement) {
   char from[PATH_MAX];
