@@ -10,14 +10,17 @@
 void StartImportWorker(HWND page);
 
 // The worker's thread procedure, with the importing page: imports the
-// profiles selected in the process state, then offers Finish, puts the
+// profiles selected in the process state into the Favorites folder, or
+// saves them as the bookmarks file it names, then offers Finish, puts the
 // arrow cursor back and shows the completion text. A mirrex::BaseError on
 // the way is shown with OK only and ends the process with exit code 0;
-// what was written stays.
+// what was written below Favorites stays, a bookmarks file is left as it
+// was.
 DWORD WINAPI ImportWorker(LPVOID page);
 
 // For the wizard closing: while the worker may still read the profile
 // table, ends the process at once with exit code 0, leaving what the worker
-// has written, so that WinMain never releases the table under it. Returns
-// when there is no worker or it has done with the table.
+// has written below Favorites and no part of a bookmarks file, so that
+// WinMain never releases the table under it. Returns when there is no
+// worker or it has done with the table.
 void exitIfImportRunning();

@@ -3,6 +3,9 @@
 HINSTANCE instanceHandle = nullptr;
 char aolDirectory[MAX_PATH] = "";
 char destinationName[MAX_PATH] = "";
+bool toBookmarksFile = false;
+char bookmarksPath[MAX_PATH] = "";
+bool replaceBookmarksFile = false;
 LPITEMIDLIST favoritesLocation = nullptr;
 char favoritesPath[MAX_PATH] = "";
 // Loaded while static objects are initialised, before WinMain, in this order.

@@ -8,7 +8,9 @@
 #include "app/ProcessState.h"
 #include "app/ProfileSelection.h"
 #include "app/Resources.h"
+#include "app/SaveAsDialog.h"
 #include "favorites/Paths.h"
+#include "favorites/SafeOutputFile.h"
 #include "support/Errors.h"
 #include "support/LocalMemory.h"
 #include "support/Messages.h"
@@ -17,11 +19,18 @@
 
 #include <commctrl.h>
 #include <prsht.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 namespace {
 
 // The folder below Favorites that the destination page proposes.
 const char DefaultDestinationName[] = "AOL Favorite Places";
+// The bookmarks file it proposes, in the user's Documents folder.
+const char DefaultBookmarksFile[] = "AOL Favorite Places.html";
+// The longest bookmarks file path taken: the file written beside it must
+// fit MAX_PATH too.
+const int LongestBookmarksPath = static_cast<int>(MAX_PATH - 1 - TemporarySuffixLength);
 
 void setItemText(HWND page, int control, const char* text) {
   if (!SetDlgItemTextA(page, control, text)) throw mirrex::Win32Error("SetDlgItemText");
@@ -40,6 +49,33 @@ void setWizardButtons(HWND page, DWORD buttons) {
   if (!PostMessageA(GetParent(page), PSM_SETWIZBUTTONS, 0, buttons)) throw mirrex::Win32Error("PostMessage");
 }
 
+// The destination page's controls of the choice made: the bookmarks file's
+// path and Browse button, or the Browse button of the Favorites folder. The
+// folder's name names the file's top folder too.
+void enableChoice(HWND page, bool toFile) {
+  EnableWindow(GetDlgItem(page, IDC_FILE_PATH), toFile);
+  EnableWindow(GetDlgItem(page, IDC_BROWSE_FILE), toFile);
+  EnableWindow(GetDlgItem(page, IDC_BROWSE), !toFile);
+}
+
+// The Favorites folder chosen, and "AOL Favorite Places.html" in the user's
+// Documents folder proposed for a bookmarks file; only the file's name when
+// that folder is not known or the path would not fit.
+void initDestination(HWND page) {
+  setItemText(page, IDC_DESTINATION_NAME, DefaultDestinationName);
+  char documents[MAX_PATH] = "";
+  char path[MAX_PATH];
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents)) ||
+      !joinPath(documents, DefaultBookmarksFile, path, MAX_PATH)) {
+    copyText(DefaultBookmarksFile, path, MAX_PATH);
+  }
+  setItemText(page, IDC_FILE_PATH, path);
+  if (!CheckRadioButton(page, IDC_TO_FAVORITES, IDC_TO_FILE, IDC_TO_FAVORITES)) {
+    throw mirrex::Win32Error("CheckRadioButton");
+  }
+  enableChoice(page, false);
+}
+
 // WM_INITDIALOG: the pages are created when first shown, so these texts are
 // set once per run of the wizard and the user's edits survive Back and Next.
 void initPage(HWND page, int pageId) {
@@ -48,7 +84,7 @@ void initPage(HWND page, int pageId) {
       setItemText(page, IDC_AOL_DIRECTORY, aolDirectory);
       break;
     case IDD_DESTINATION:
-      setItemText(page, IDC_DESTINATION_NAME, DefaultDestinationName);
+      initDestination(page);
       break;
     case IDD_IMPORTING:
       // The hourglass shows over every window of the dialog class, the
@@ -79,15 +115,54 @@ void browseAolDirectory(HWND page) {
   }
 }
 
-// WM_COMMAND: the Browse buttons of the two pages that have one.
-INT_PTR command(HWND page, int pageId, int control) {
-  if (control != IDC_BROWSE) return FALSE;
-  switch (pageId) {
-    case IDD_DESTINATION:
+// The bookmarks file's Browse button: the Save As dialog, from the path
+// the edit holds.
+void browseBookmarksFile(HWND page) {
+  char path[MAX_PATH];
+  readItemText(page, IDC_FILE_PATH, path);
+  if (chooseFileToSave(page, path)) setItemText(page, IDC_FILE_PATH, path);
+}
+
+// The importing page's button: Explorer's window of the file's folder, the
+// file selected. Only a window at stake: a failure to start it is not
+// looked at.
+void showInExplorer(HWND page) {
+  // "/select," and the quoted path, below MAX_PATH, always fit.
+  char arguments[MAX_PATH + 16];
+  wsprintfA(arguments, "/select,\"%s\"", bookmarksPath);
+  ShellExecuteA(page, "open", "explorer.exe", arguments, nullptr, SW_SHOWNORMAL);
+}
+
+// WM_COMMAND on the destination page: its Browse buttons and its choice.
+INT_PTR destinationCommand(HWND page, int control) {
+  switch (control) {
+    case IDC_BROWSE:
       browseDestination(page);
       return TRUE;
+    case IDC_BROWSE_FILE:
+      browseBookmarksFile(page);
+      return TRUE;
+    case IDC_TO_FAVORITES:
+    case IDC_TO_FILE:
+      enableChoice(page, control == IDC_TO_FILE);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+// WM_COMMAND: the buttons of the pages that have one.
+INT_PTR command(HWND page, int pageId, int control) {
+  switch (pageId) {
+    case IDD_DESTINATION:
+      return destinationCommand(page, control);
     case IDD_AOL_DIRECTORY:
+      if (control != IDC_BROWSE) return FALSE;
       browseAolDirectory(page);
+      return TRUE;
+    case IDD_IMPORTING:
+      if (control != IDC_SHOW_FILE) return FALSE;
+      showInExplorer(page);
       return TRUE;
     default:
       return FALSE;
@@ -173,10 +248,57 @@ LRESULT pageLeft(HWND page, int pageId) {
       return 0;
     case IDD_DESTINATION:
       readItemText(page, IDC_DESTINATION_NAME, destinationName);
+      toBookmarksFile = IsDlgButtonChecked(page, IDC_TO_FILE) == BST_CHECKED;
       return 0;
     default:
       return 0;
   }
+}
+
+// The question before a file is replaced: owned by the wizard and titled
+// as it is, with the warning icon and No as the default answer.
+bool replaceAllowed(HWND page) {
+  // Both buffers hold what wsprintfA can write at most.
+  char format[1024] = "";
+  char text[1024] = "";
+  char title[256] = "";
+  LoadStringA(instanceHandle, MessageReplaceFile, format, sizeof format);
+  wsprintfA(text, format, bookmarksPath);
+  HWND sheet = GetParent(page);
+  GetWindowTextA(sheet, title, sizeof title);
+  return MessageBoxA(sheet, text, title, MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING) == IDYES;
+}
+
+// Next on the destination page for a bookmarks file: its full path, which
+// must name a file, not a folder, and fit with the file written beside it;
+// a file there is replaced only when the user says so. The page stays (-1)
+// otherwise.
+LRESULT takeBookmarksPath(HWND page) {
+  char typed[MAX_PATH];
+  int length = GetWindowTextLengthA(GetDlgItem(page, IDC_FILE_PATH));
+  readItemText(page, IDC_FILE_PATH, typed);
+  char* name = nullptr;
+  DWORD fullLength = length > 0 && length < MAX_PATH ? GetFullPathNameA(typed, MAX_PATH, bookmarksPath, &name) : 0;
+  bool fits = fullLength > 0 && fullLength <= static_cast<DWORD>(LongestBookmarksPath) && name != nullptr;
+  DWORD attributes = fits ? GetFileAttributesA(bookmarksPath) : INVALID_FILE_ATTRIBUTES;
+  if (!fits || (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) {
+    bookmarksPath[0] = '\0';
+    ShowMessage(MB_OK, MessageBadFilePath, LongestBookmarksPath);
+    return -1;
+  }
+  setItemText(page, IDC_FILE_PATH, bookmarksPath);
+  replaceBookmarksFile = attributes != INVALID_FILE_ATTRIBUTES;
+  if (replaceBookmarksFile && !replaceAllowed(page)) return -1;
+  return 0;
+}
+
+// PSN_WIZNEXT, before the page is left by Next: 0 goes on to the next page
+// in sheet order, -1 keeps the page.
+LRESULT nextPressed(HWND page, int pageId) {
+  if (pageId == IDD_DESTINATION && IsDlgButtonChecked(page, IDC_TO_FILE) == BST_CHECKED) {
+    return takeBookmarksPath(page);
+  }
+  return 0;
 }
 
 // Notifications answer through the page's message result.
@@ -191,7 +313,8 @@ INT_PTR notify(HWND page, int pageId, const NMHDR& notification) {
       return answer(page, pageShown(page, pageId));
     case PSN_KILLACTIVE:
       return answer(page, pageLeft(page, pageId));
-    case PSN_WIZNEXT:    // on to the next page in sheet order
+    case PSN_WIZNEXT:
+      return answer(page, nextPressed(page, pageId));
     case PSN_WIZFINISH:  // the sheet closes
       return answer(page, 0);
     case PSN_RESET:  // the sheet closes by Cancel or its close box

@@ -8,7 +8,7 @@
 #include "cli/DefaultPlaces.h"
 #include "cli/OutputChecks.h"
 #include "cli/Profiles.h"
-#include "cli/SafeOutputFile.h"
+#include "favorites/SafeOutputFile.h"
 #include "cli/Summary.h"
 #include "cli/TerminalProgress.h"
 #include "cli/UserPath.h"

@@ -1,7 +1,7 @@
 // What placemove-cli asks of the files at the paths it writes that the
 // Win32 calls of the core do not tell alike on both systems: which file a
-// path names, whether it is a link to nothing, how names compare, and the
-// permissions a replaced file had. Paths are the core's (backslashes).
+// path names, whether it is a link to nothing, how names compare. Paths are the
+// core's (backslashes).
 #pragma once
 
 #include <windows.h>
@@ -26,7 +26,3 @@ bool isDanglingLink(const char* path);
 // True when two names of one folder name the same entry: natively byte for
 // byte, on Windows without regard to case.
 bool sameEntryName(const char* first, const char* second);
-// Gives `replacement` the permissions of the file `replaced` is, before it
-// is moved over it: natively the mode bits, so that a file kept private
-// stays private. On Windows the system keeps what a move over a file keeps.
-void keepPermissions(const char* replaced, const char* replacement);

@@ -1,25 +1,11 @@
 #include "cli/PlatformFiles.h"
 
-#include "favorites/Texts.h"
+#include "favorites/HostPath.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <sys/stat.h>
-
-namespace {
-
-// The POSIX path of a path of the core: its backslashes are slashes. False
-// when it does not fit.
-bool hostPath(const char* path, char* host, DWORD size) {
-  if (copyText(path, host, size) == size) return false;
-  for (char* c = host; *c != '\0'; ++c) {
-    if (*c == '\\') *c = '/';
-  }
-  return true;
-}
-
-}  // namespace
 
 bool fileIdentity(const char* path, FileIdentity& identity) {
   char host[PATH_MAX];
@@ -37,14 +23,3 @@ bool isDanglingLink(const char* path) {
 }
 
 bool sameEntryName(const char* first, const char* second) { return std::strcmp(first, second) == 0; }
-
-void keepPermissions(const char* replaced, const char* replacement) {
-  char from[PATH_MAX];
-  char to[PATH_MAX];
-  struct stat status;
-  if (!hostPath(replaced, from, PATH_MAX) || !hostPath(replacement, to, PATH_MAX)) return;
-  // A file that is not there, or not a plain file, has no permissions to
-  // pass on; the replacement keeps those it was made with.
-  if (stat(from, &status) != 0 || !S_ISREG(status.st_mode)) return;
-  chmod(to, status.st_mode & 0777);
-}

@@ -26,5 +26,3 @@ bool isDanglingLink(const char* path) {
 }
 
 bool sameEntryName(const char* first, const char* second) { return lstrcmpiA(first, second) == 0; }
-
-void keepPermissions(const char*, const char*) {}

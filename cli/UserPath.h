@@ -5,13 +5,15 @@
 // with a backslash of its own cannot be named natively.
 #pragma once
 
+#include "favorites/SafeOutputFile.h"
+
 #include <windows.h>
 
 // The buffers of the paths the user names for the files placemove-cli
-// writes, terminator included: room for the longest path the native system
-// takes (PATH_MAX). On Windows takeUserPath takes no more than MAX_PATH - 1
+// writes, terminator included: those of the files written beside their
+// targets. On Windows takeUserPath takes no more than MAX_PATH - 1
 // characters, as the "A" calls do.
-const DWORD UserPathSize = 4096;
+const DWORD UserPathSize = OutputPathSize;
 
 // The user's path as the core takes it, in `path` (`size` characters);
 // false when it does not fit.

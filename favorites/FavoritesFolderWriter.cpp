@@ -3,14 +3,11 @@
 #include "favorites/Names.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstring>
 
 FavoritesFolderWriter::FavoritesFolderWriter(const char* destinationFolder, HWND progressBar)
-    : progressBar_(progressBar),
-      unshownRecords_(0),
-      lastProgress_(progressBar != nullptr ? GetTickCount() : 0),
+    : progress_(progressBar),
       pathLength_(0),
       rootLength_(0),
       skippedLevels_(0),
@@ -29,19 +26,7 @@ FavoritesFolderWriter::FavoritesFolderWriter(const char* destinationFolder, HWND
   defaultTime_ = Timestamp(Timestamp::now().value() - TimestampSecond);
 }
 
-FavoritesFolderWriter::~FavoritesFolderWriter() {
-  if (unshownRecords_ > 0) showProgress();
-}
-
-void FavoritesFolderWriter::advance() {
-  if (progressBar_ == nullptr) return;
-  ++unshownRecords_;
-  DWORD now = GetTickCount();
-  // Unsigned difference: right across the counter's wrap after 49.7 days.
-  if (now - lastProgress_ < ProgressInterval) return;
-  lastProgress_ = now;
-  showProgress();
-}
+void FavoritesFolderWriter::advance() { progress_.advance(); }
 
 void FavoritesFolderWriter::setTitle(const char* title) {
   if (skippedLevels_ > 0) {
@@ -142,13 +127,6 @@ bool FavoritesFolderWriter::appendComponent(const char* title) {
   pathLength_ = start + length;
   path_[pathLength_] = '\0';
   return true;
-}
-
-// One blocking send. The bar stops at its upper bound, and the worker puts
-// it at the exact sum of item counts after the profile anyway.
-void FavoritesFolderWriter::showProgress() {
-  SendMessageA(progressBar_, PBM_DELTAPOS, static_cast<WPARAM>(unshownRecords_), 0);
-  unshownRecords_ = 0;
 }
 
 void FavoritesFolderWriter::removeComponent() {

@@ -1,9 +1,8 @@
 // Writes a favourites tree below one destination folder: a directory for
 // every folder and an Internet Shortcut file ("<title>.url") for every
-// favourite. It counts every record read and hands the progress bar what it
-// counted with one PBM_DELTAPOS at a time: once a frame's time has passed
-// since the last update, and when the writer ends, so that all of a
-// profile's records are on the bar when its import returns.
+// favourite. It counts every record read on the progress bar (BarProgress),
+// so that all of a profile's records are on the bar when its import
+// returns.
 //
 // Titles come from an untrusted file. Each becomes exactly one path
 // component: escaped with TitleEscapes, "%" when empty, a '%' behind a
@@ -23,6 +22,7 @@
 // counted apart.
 #pragma once
 
+#include "favorites/BarProgress.h"
 #include "favorites/FavoritesSink.h"
 #include "favorites/Texts.h"
 #include "favorites/Timestamp.h"
@@ -53,7 +53,7 @@ public:
   // then the writer reads no clock either.
   FavoritesFolderWriter(const char* destinationFolder, HWND progressBar);
   // Moves the bar by the records counted since its last update.
-  ~FavoritesFolderWriter() override;
+  ~FavoritesFolderWriter() override = default;
 
   FavoritesFolderWriter(const FavoritesFolderWriter&) = delete;
   FavoritesFolderWriter& operator=(const FavoritesFolderWriter&) = delete;
@@ -84,19 +84,14 @@ public:
   // The time every favourite gets: one second before construction.
   Timestamp defaultTime() const { return defaultTime_; }
 
-  // Milliseconds between two updates of the progress bar: a frame at 50
-  // Hz. The bar then moves as smoothly as the screen shows it, and the
-  // worker waits for the user-interface thread 50 times a second instead
-  // of for every record (under Wine each blocking send costs more than
-  // writing a shortcut file).
-  static const DWORD ProgressInterval = 20;
+  // Milliseconds between two updates of the progress bar.
+  static const DWORD ProgressInterval = BarProgress::Interval;
 
   const ImportCounts& counts() const { return counts_; }
 
 private:
   bool appendComponent(const char* title);
   void removeComponent();
-  void showProgress();
   // Counts an item that could not be made, by the system's error `code`,
   // and returns the count its subtree goes to.
   DWORD& countFailure(DWORD code);
@@ -104,11 +99,7 @@ private:
   // of its name was there.
   void countWritten(bool created);
 
-  HWND progressBar_;
-  // Records counted and not yet on the bar, and when the bar was last
-  // moved (GetTickCount; read only with a bar).
-  DWORD unshownRecords_;
-  DWORD lastProgress_;
+  BarProgress progress_;
   char path_[MAX_PATH];
   // Characters of path_ in use; path_ is terminated there.
   DWORD pathLength_;

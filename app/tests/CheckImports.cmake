@@ -1,8 +1,10 @@
 # Checks the headers of the program file PROGRAM with OBJDUMP: a program of
 # the file format FORMAT (pei-i386 or pei-x86-64) for the Windows GUI subsystem that imports system DLLs only (the
-# C and C++ run-times are linked in statically).
+# C and C++ run-times are linked in statically); COMDLG32 for the Save As
+# dialog of the bookmarks file.
 set(SystemDlls
-  ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll SHELL32.dll USER32.dll WSOCK32.dll)
+  ADVAPI32.dll COMCTL32.dll COMDLG32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll SHELL32.dll USER32.dll
+  WSOCK32.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

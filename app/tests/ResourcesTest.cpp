@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,16 @@ TEST_F(ResourcesTest, MessagesAreTheProgramsTextsWithLineFeeds) {
             "Placemove is stopping.  This is most likely due to a lack of resources (memory, disk space) on this "
             "machine.\n\nRecommended actions include re-installing the Mirrex service, or E-mailing the following "
             "information to support@placemove.example.\n\nError: %s");
+  // The bookmarks file's messages and the text of its end.
+  EXPECT_EQ(message(5),
+            "Please type or browse to the name of the bookmarks file: a file, not a folder, and a path of at most %d "
+            "characters.  Click OK to choose another path.");
+  EXPECT_EQ(message(6),
+            "The file '%s' already exists.\n\nClick Yes to replace it with the new bookmarks file, or No to choose "
+            "another file.");
+  EXPECT_EQ(message(7),
+            "Done!  The bookmarks file below holds %lu favorites; %lu of them are AOL-only links (aol://), which "
+            "browsers do not import.");
 }
 
 TEST_F(ResourcesTest, VersionIs1313InUsEnglish) {
@@ -267,12 +278,19 @@ const std::vector<Page> Pages = {
       {-1, "STATIC", "Step 4 of 5\n\nChoose a folder for your imported AOL Favorite Places", 7, 7, 137, 39, 0},
       {-1, "STATIC", "To import into this folder, select &Next.", 7, 47, 127, 11, 0},
       {-1, "STATIC",
-       "To import into another folder, type in the folder name or select &Browse to choose another folder.", 7, 65, 254,
-       19, 0},
-      {-1, "STATIC", "To stop the import process, select Cancel.", 7, 91, 254, 14, 0},
-      {-1, "BUTTON", "Favorites Folder", 7, 120, 254, 35, BS_GROUPBOX},
-      {IDC_DESTINATION_NAME, "EDIT", "", 15, 135, 175, 14, ES_AUTOHSCROLL | WS_BORDER},
-      {IDC_BROWSE, "BUTTON", "Browse", 195, 135, 60, 15, BS_PUSHBUTTON}}},
+       "To import into another folder, type in the folder name or select &Browse to choose another folder.", 7, 61, 254,
+       17, 0},
+      {-1, "STATIC", "To stop the import process, select Cancel.", 7, 79, 254, 9, 0},
+      {-1, "BUTTON", "Favorites Folder", 7, 90, 254, 68, BS_GROUPBOX},
+      {IDC_DESTINATION_NAME, "EDIT", "", 15, 101, 175, 14, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+      {IDC_BROWSE, "BUTTON", "Browse", 195, 101, 60, 15, BS_PUSHBUTTON | WS_TABSTOP},
+      // One group of two choices, one tab stop; the path starts the next group.
+      {IDC_TO_FAVORITES, "BUTTON", "Into the &Favorites folder named above", 15, 119, 240, 10,
+       BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+      {IDC_TO_FILE, "BUTTON", "A b&ookmarks file for Edge, Chrome, Firefox or Safari:", 15, 129, 240, 10,
+       BS_AUTORADIOBUTTON},
+      {IDC_FILE_PATH, "EDIT", "", 27, 140, 163, 14, ES_AUTOHSCROLL | WS_BORDER | WS_GROUP | WS_TABSTOP},
+      {IDC_BROWSE_FILE, "BUTTON", "Bro&wse...", 195, 140, 60, 15, BS_PUSHBUTTON | WS_TABSTOP}}},
     {IDD_IMPORTING,
      "Importing",
      {Banner,
@@ -283,7 +301,14 @@ const std::vector<Page> Pages = {
       {IDC_DONE_TEXT, "STATIC",
        "Done!  You may now browse your AOL Favorite Places through Internet Explorer.  Choose Finish or Cancel to "
        "close this window.",
-       7, 137, 254, 18, 0}}},
+       7, 137, 254, 18, 0},
+      {IDC_FILE_DONE_TEXT, "STATIC", "", 7, 63, 254, 20, 0},
+      {IDC_SAVED_PATH, "EDIT", "", 7, 124, 180, 14, ES_AUTOHSCROLL | ES_READONLY | WS_BORDER},
+      {IDC_SHOW_FILE, "BUTTON", "&Show in Explorer", 191, 123, 70, 15, BS_PUSHBUTTON | WS_TABSTOP},
+      {IDC_EDGE_TEXT, "STATIC",
+       "To import it in Edge: Settings, Profiles, Import browser data, \"Favorites or bookmarks HTML file\", Choose "
+       "file.  Then choose Finish.",
+       7, 142, 254, 18, 0}}},
 };
 
 TEST_F(ResourcesTest, WizardPagesHoldTheirControls) {
@@ -310,12 +335,43 @@ TEST_F(ResourcesTest, WizardPagesHoldTheirControls) {
   }
 }
 
-// Styles that must be absent: the completion text alone starts hidden, the
-// profile list keeps discovery's order, the progress bar moves in blocks.
-TEST_F(ResourcesTest, CompletionTextHiddenProfilesUnsortedProgressInBlocks) {
+// Alt and a letter reach one control of a page: the letters after '&' are
+// distinct on every page, and only the texts that name the sheet's Back
+// and Next buttons ("select &Next") take their letters.
+TEST_F(ResourcesTest, MnemonicsOfEveryPageAreDistinct) {
+  for (const Page& page : Pages) {
+    SCOPED_TRACE("dialog " + std::to_string(page.id));
+    DialogTemplate dialog(resource(MAKEINTRESOURCEA(5), page.id));
+    std::string letters;
+    for (const Control& control : dialog.controls) {
+      std::size_t amp = control.text.find('&');
+      if (amp == std::string::npos || amp + 1 == control.text.size()) continue;
+      char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(control.text[amp + 1])));
+      EXPECT_EQ(letters.find(letter), std::string::npos) << control.text;
+      letters += letter;
+      bool namesSheetButton = control.text.find("select &") != std::string::npos;
+      if (!namesSheetButton) {
+        EXPECT_TRUE(letter != 'b' && letter != 'n') << control.text << " takes a letter of Back or Next";
+      }
+    }
+  }
+}
+
+// Styles that must be absent: the texts of the end alone start hidden (the
+// second choice too is not a tab stop), the profile list keeps discovery's
+// order, the progress bar moves in blocks.
+TEST_F(ResourcesTest, CompletionTextsHiddenProfilesUnsortedProgressInBlocks) {
+  DialogTemplate destination(resource(MAKEINTRESOURCEA(5), IDD_DESTINATION));
+  for (const Control& control : destination.controls) {
+    if (control.id == IDC_TO_FILE) {
+      EXPECT_EQ(control.style & WS_TABSTOP, 0u);
+    }
+  }
   DialogTemplate importing(resource(MAKEINTRESOURCEA(5), IDD_IMPORTING));
   for (const Control& control : importing.controls) {
-    EXPECT_EQ((control.style & WS_VISIBLE) == 0, control.id == IDC_DONE_TEXT) << control.text;
+    bool endText = control.id == IDC_DONE_TEXT || control.id == IDC_FILE_DONE_TEXT || control.id == IDC_SAVED_PATH ||
+                   control.id == IDC_SHOW_FILE || control.id == IDC_EDGE_TEXT;
+    EXPECT_EQ((control.style & WS_VISIBLE) == 0, endText) << control.text;
     if (control.id == IDC_PROGRESS) {
       EXPECT_EQ(control.style & 0x01 /* PBS_SMOOTH */, 0u);
     }

@@ -9,18 +9,18 @@
 #include "tests/browsers/BrowserCases.h"
 #include "tests/browsers/ExpectedTrees.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace {
 
 bool makeDirectory(const std::string& path) {
-  if (mkdir(path.c_str(), 0777) == 0 || errno == EEXIST) return true;
-  std::fprintf(stderr, "MakeBrowserCases: cannot make %s: %s\n", path.c_str(), std::strerror(errno));
+  std::error_code error;
+  std::filesystem::create_directory(path, error);
+  if (!error) return true;
+  std::fprintf(stderr, "MakeBrowserCases: cannot make %s: %s\n", path.c_str(), error.message().c_str());
   return false;
 }
 

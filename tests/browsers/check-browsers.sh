@@ -2,14 +2,23 @@
 # Exports sample AOL profiles with placemove-cli, imports each bookmarks file
 # into fresh Firefox and Chromium profiles, and compares the trees they show
 # with the expected ones:
-#   check-browsers.sh PLACEMOVE_CLI MAKE_BROWSER_CASES
+#   check-browsers.sh PLACEMOVE_CLI MAKE_BROWSER_CASES [RUN...]
 # MakeBrowserCases writes the profiles, the list of export runs and the
-# expected trees. Prints a diff for every mismatch. Exit code 0 when every
-# tree matched, 1 on a mismatch or failure (Firefox missing too), 77 when
-# Chromium cannot run here (no user namespaces) and nothing mismatched.
+# expected trees; the RUNs named are the only ones made (all without any).
+# PLACEMOVE_CLI may be any program that takes the options of those runs as
+# `placemove-cli export` does (the wizard's tests/gui/WizardExport).
+# PLACEMOVE_EMULATOR, when set, is the command that runs both programs (a
+# Windows build's wine-exec). Prints a diff for every mismatch. Exit code 0
+# when every tree matched, 1 on a mismatch or failure (Firefox missing
+# too), 77 when Chromium cannot run here (no user namespaces) and nothing
+# mismatched.
 set -u
 cli=$1
 make_cases=$2
+shift 2
+runs_asked=" $* "
+# Split into the command and its words on purpose.
+emulator=${PLACEMOVE_EMULATOR:-}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/check-browsers.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -38,7 +47,7 @@ compare() {
   fi
 }
 
-if ! "$make_cases" "$work/cases" >/dev/null; then
+if ! $emulator "$make_cases" "$work/cases" >/dev/null; then
   echo "FAIL: $make_cases could not write the cases"
   exit 1
 fi
@@ -46,7 +55,8 @@ while IFS=$'\t' read -r -a fields; do
   run=${fields[0]}
   directory=${fields[1]}
   options=("${fields[@]:2}")
-  if ! "$cli" export "$work/cases/$directory" -o "$work/$run.html" "${options[@]}" 2>"$work/$run.summary"; then
+  if [ "$runs_asked" != "  " ] && [[ "$runs_asked" != *" $run "* ]]; then continue; fi
+  if ! $emulator "$cli" export "$work/cases/$directory" -o "$work/$run.html" "${options[@]}" 2>"$work/$run.summary"; then
     echo "FAIL $run: placemove-cli export ${options[*]} failed"
     cat "$work/$run.summary"
     failed=1

@@ -65,6 +65,17 @@ bool setItemText(HWND dialog, int controlId, const std::string& text) {
 // A list box of another process answers LB_GETTEXT with the text as the
 // control keeps it, in UTF-16, also to an "A" message under Wine: the text
 // is asked for as such and converted here.
+bool clickButton(HWND dialog, int controlId) {
+  HWND button = GetDlgItem(dialog, controlId);
+  if (button == nullptr) return false;
+  sendTo(button, BM_CLICK, 0, 0);
+  return true;
+}
+
+bool isChecked(HWND dialog, int controlId) {
+  return sendTo(GetDlgItem(dialog, controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 std::vector<std::string> listLines(HWND list) {
   std::vector<std::string> lines;
   LRESULT count = sendTo(list, LB_GETCOUNT, 0, 0);

@@ -22,6 +22,12 @@ std::string itemText(HWND dialog, int controlId);
 // Replaces the text as a user typing it would see it (WM_SETTEXT).
 bool setItemText(HWND dialog, int controlId, const std::string& text);
 
+// Clicks a button, a radio button or check box among them, as a user would
+// (BM_CLICK): its dialog gets the click's WM_COMMAND.
+bool clickButton(HWND dialog, int controlId);
+// Whether a radio button or check box is checked.
+bool isChecked(HWND dialog, int controlId);
+
 // The lines of a list box, and which of them are selected.
 std::vector<std::string> listLines(HWND list);
 std::vector<bool> listSelection(HWND list);

@@ -110,16 +110,20 @@ void WizardSession::cancel() {
   expectExitCodeZero();
 }
 
-std::string programMessage(UINT stringId, const std::string& first, const std::string& second) {
+std::string programString(UINT stringId) {
   HMODULE executable = LoadLibraryExA(placemovePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   EXPECT_NE(executable, nullptr) << "LoadLibraryEx: error " << GetLastError();
-  char format[1024] = "";
-  LoadStringA(executable, stringId, format, sizeof format);
+  char text[1024] = "";
+  LoadStringA(executable, stringId, text, sizeof text);
   FreeLibrary(executable);
+  return text;
+}
+
+std::string programMessage(UINT stringId, const std::string& first, const std::string& second) {
   char text[1024] = "";
   // The messages take two texts at most; one that takes fewer ignores the
   // rest.
-  wsprintfA(text, format, first.c_str(), second.c_str());
+  wsprintfA(text, programString(stringId).c_str(), first.c_str(), second.c_str());
   return text;
 }
 

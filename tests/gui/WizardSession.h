@@ -49,6 +49,9 @@ private:
   PageAlbum album_;
 };
 
+// String `stringId` of Placemove.exe's string table, as it is there.
+std::string programString(UINT stringId);
+
 // The text of message `stringId` of Placemove.exe's string table with the
 // texts it takes put in, as the program shows it.
 std::string programMessage(UINT stringId, const std::string& first = "", const std::string& second = "");

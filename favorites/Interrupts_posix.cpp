@@ -1,6 +1,6 @@
-#include "cli/Interrupts.h"
+#include "favorites/Interrupts.h"
 
-#include "cli/UserPath.h"
+#include "favorites/SafeOutputFile.h"
 #include "favorites/Texts.h"
 
 #include <csignal>
@@ -11,17 +11,9 @@ namespace {
 const int Signals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // Written only while the signals are blocked; read by the handler.
-char removed[MaxRemovedOnInterrupt][UserPathSize];
+char removed[MaxRemovedOnInterrupt][OutputPathSize];
 volatile sig_atomic_t taken[MaxRemovedOnInterrupt];
 bool handling = false;
-
-// Only calls that are safe in a signal handler: unlink and _exit.
-void exitAfterRemovingFiles(int signal) {
-  for (int slot = 0; slot < MaxRemovedOnInterrupt; ++slot) {
-    if (taken[slot]) unlink(removed[slot]);
-  }
-  _exit(128 + signal);
-}
 
 sigset_t signalSet() {
   sigset_t set;
@@ -29,6 +21,8 @@ sigset_t signalSet() {
   for (int signal : Signals) sigaddset(&set, signal);
   return set;
 }
+
+void exitAfterRemovingFiles(int signal) { exitRemovingFiles(128 + static_cast<UINT>(signal)); }
 
 void handleSignals() {
   if (handling) return;
@@ -59,7 +53,7 @@ int removeOnInterrupt(const char* path) {
   handleSignals();
   for (int slot = 0; slot < MaxRemovedOnInterrupt; ++slot) {
     if (taken[slot]) continue;
-    if (copyText(path, removed[slot], UserPathSize) == UserPathSize) return -1;
+    if (copyText(path, removed[slot], OutputPathSize) == OutputPathSize) return -1;
     for (char* c = removed[slot]; *c != '\0'; ++c) {
       if (*c == '\\') *c = '/';
     }
@@ -71,4 +65,15 @@ int removeOnInterrupt(const char* path) {
 
 void forgetOnInterrupt(int slot) {
   if (slot >= 0) taken[slot] = 0;
+}
+
+// Only calls that are safe in a signal handler: sigprocmask, unlink and
+// _exit.
+void exitRemovingFiles(UINT exitCode) {
+  sigset_t set = signalSet();
+  sigprocmask(SIG_BLOCK, &set, nullptr);
+  for (int slot = 0; slot < MaxRemovedOnInterrupt; ++slot) {
+    if (taken[slot]) unlink(removed[slot]);
+  }
+  _exit(static_cast<int>(exitCode));
 }

@@ -1,7 +1,7 @@
-#include "cli/SafeOutputFile.h"
+#include "favorites/SafeOutputFile.h"
 
-#include "cli/Interrupts.h"
-#include "cli/PlatformFiles.h"
+#include "favorites/Interrupts.h"
+#include "favorites/Permissions.h"
 #include "favorites/Texts.h"
 #include "support/Errors.h"
 
@@ -9,19 +9,19 @@
 
 namespace {
 
-// "<target>.<n>.partial" in `name` (UserPathSize); false when it does not fit.
+// "<target>.<n>.partial" in `name` (OutputPathSize); false when it does not fit.
 bool temporaryName(const char* target, int n, char* name) {
-  DWORD length = copyText(target, name, UserPathSize);
+  DWORD length = copyText(target, name, OutputPathSize);
   char suffix[16];
   wsprintfA(suffix, ".%d.partial", n);
-  return length < UserPathSize && copyText(suffix, name + length, UserPathSize - length) < UserPathSize - length;
+  return length < OutputPathSize && copyText(suffix, name + length, OutputPathSize - length) < OutputPathSize - length;
 }
 
 }  // namespace
 
 SafeOutputFile::SafeOutputFile(const char* target) : file_(nullptr), interruptSlot_(-1), committed_(false) {
   temporary_[0] = '\0';
-  if (copyText(target, target_, UserPathSize) == UserPathSize) {
+  if (copyText(target, target_, OutputPathSize) == OutputPathSize) {
     throw mirrex::FileError(mirrex::EventCreateOutputFile, target,
                             mirrex::Win32Error("CreateFile", ERROR_FILENAME_EXCED_RANGE));
   }

@@ -1,13 +1,23 @@
 // A file written in full or not at all: the bytes go to a temporary file
 // beside the target, which takes the target's name only at commit(). Until
-// then an existing file of that name is untouched, and a run that fails or
-// is interrupted leaves no part of a file behind.
+// then an existing file of that name is untouched, and a write that fails
+// or is interrupted (see Interrupts.h) leaves no part of a file behind.
+// placemove-cli's export and the wizard's bookmarks file write through it.
 #pragma once
 
-#include "cli/UserPath.h"
 #include "favorites/OutputStreams.h"
 
 #include <windows.h>
+
+// The buffers of the paths of the files written beside their targets,
+// terminator included: room for the longest path the native system takes
+// (PATH_MAX). On Windows the "A" calls take no more than MAX_PATH - 1
+// characters.
+const DWORD OutputPathSize = 4096;
+
+// The characters the temporary file's name adds to its target's, at most:
+// ".99.partial".
+const DWORD TemporarySuffixLength = 11;
 
 class SafeOutputFile {
  public:
@@ -31,8 +41,8 @@ class SafeOutputFile {
   void commit(bool replace);
 
  private:
-  char target_[UserPathSize];
-  char temporary_[UserPathSize];
+  char target_[OutputPathSize];
+  char temporary_[OutputPathSize];
   FileOutputStream* file_;  // owned
   int interruptSlot_;
   bool committed_;

@@ -1,0 +1,3 @@
+#include "favorites/Permissions.h"
+
+void keepPermissions(const char*, const char*) {}
