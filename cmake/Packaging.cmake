@@ -5,6 +5,8 @@
 # release build, a Debian package and a tarball with placemove-cli, its
 # manual page and the page (in share/placemove). The read-me and the manual page
 # carry the version of project(VERSION).
+# A package needs only what it carries built, not the tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_PACKAGE_NAME placemove)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Copies AOL Favorite Places into a bookmarks file or a Favorites folder")

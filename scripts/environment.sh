@@ -52,20 +52,30 @@ package_release() {
     cp "$(page_file)" "$build/release/placemove.html"
 }
 # The Windows builds: 32-bit (`build_windows 32`, in build/windows, the one
-# shipped first) and 64-bit (`build_windows 64`, in build/windows64).
+# shipped first) and 64-bit (`build_windows 64`, in build/windows64); every
+# target, or only those named after the build (`windows_programs`, say).
 windows_folder() { if [ "$1" = 32 ]; then echo "$build/windows"; else echo "$build/windows64"; fi; }
-build_windows() {  # <32|64>
-  if [ "$1" = 32 ]; then
-    configure_and_build "$(windows_folder 32)" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-      -DPLACEMOVE_WINDOWS64_BUILD="$(windows_folder 64)" -DPLACEMOVE_PAGE="$(page_file)"
+windows_programs="Placemove placemove-cli"
+build_windows() {  # <32|64> [target...]
+  local bits=$1
+  shift
+  local folder
+  folder=$(windows_folder "$bits")
+  if [ "$bits" = 32 ]; then
+    cmake -S "$root" -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+      -DPLACEMOVE_WINDOWS64_BUILD="$(windows_folder 64)" -DPLACEMOVE_PAGE="$(page_file)" >/dev/null
   else
-    configure_and_build "$(windows_folder 64)" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+    cmake -S "$root" -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
   fi
+  cmake --build "$folder" -j "$jobs" ${1:+--target "$@"}
 }
 # The zip users download (build/windows/placemove-VERSION-win32.zip): the
-# 32-bit programs, and the 64-bit ones in its folder 64-bit.
+# 32-bit programs, and the 64-bit ones in its folder 64-bit. Only the
+# programs are built for it.
 package_windows() {
-  build_web >/dev/null && build_windows 64 && build_windows 32 && (cd "$(windows_folder 32)" && cpack >/dev/null)
+  build_web >/dev/null && build_windows 64 $windows_programs && build_windows 32 $windows_programs &&
+    (cd "$(windows_folder 32)" && cpack >/dev/null)
 }
 
 # Whether this machine's kernel runs 32-bit x86 programs, asked of the
