@@ -24,7 +24,7 @@ build_native() { configure_and_build "$build/native"; }
 # Its packages need nothing else built.
 build_release() {
   cmake -S "$root" -B "$build/release" -DCMAKE_BUILD_TYPE=Release -DPLACEMOVE_SANITIZERS=OFF \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DPLACEMOVE_PAGE="$(page_file)" >/dev/null
+    -DPLACEMOVE_PAGE="$(page_file)" >/dev/null
   cmake --build "$build/release" -j "$jobs" --target placemove-cli MakeSampleProfiles
 }
 
