@@ -25,18 +25,6 @@ work="$build/bench-cli"
 rm -rf "$work"
 mkdir -p "$work"
 
-# measure COMMAND...: runs it with its output discarded, prints
-# "<seconds> <peak kB>" of it.
-measure() {
-  python3 - "$@" <<'PYTHON'
-import resource, subprocess, sys, time
-start = time.monotonic()
-subprocess.run(sys.argv[1:], check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-elapsed = time.monotonic() - start
-print(f"{elapsed:.3f} {resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss}")
-PYTHON
-}
-
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 echo "== Export"

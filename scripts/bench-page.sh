@@ -23,18 +23,6 @@ rm -rf "$work"
 mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
 
-# measure COMMAND...: runs it with its output discarded, prints
-# "<seconds> <peak kB>" of it.
-measure() {
-  python3 - "$@" <<'PYTHON'
-import resource, subprocess, sys, time
-start = time.monotonic()
-subprocess.run(sys.argv[1:], check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-elapsed = time.monotonic() - start
-print(f"{elapsed:.3f} {resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss}")
-PYTHON
-}
-
 printf '%-11s %8s %10s %10s %7s %12s %12s\n' favourites file_MiB page_s cli_s ratio tab_peak_kB cli_peak_kB
 for size in "${sizes[@]}"; do
   mkdir -p "$work/$size"

@@ -177,3 +177,15 @@ stop_display() {
   stop_wine
   [ -n "${display_pid:-}" ] && kill "$display_pid" 2>/dev/null || true
 }
+
+# For the benchmarks, measure COMMAND...: runs it with its output discarded
+# and prints "<seconds> <peak kB>" of it.
+measure() {
+  python3 - "$@" <<'PYTHON'
+import resource, subprocess, sys, time
+start = time.monotonic()
+subprocess.run(sys.argv[1:], check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+elapsed = time.monotonic() - start
+print(f"{elapsed:.3f} {resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss}")
+PYTHON
+}

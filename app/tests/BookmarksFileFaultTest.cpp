@@ -3,9 +3,8 @@
 // it was, no part of the new one is left and no handle stays open. (The
 // GUI tests save it whole.)
 #include "app/BookmarksFile.h"
+#include "app/tests/ProfileRows.h"
 
-#include "aol/organize/ProfileCheck.h"
-#include "favorites/Texts.h"
 #include "standin.h"
 #include "support/Errors.h"
 #include "tests/builder/OrganizeBuilder.h"
@@ -32,15 +31,7 @@ protected:
           Profile{"KidsZone42", {favoritePlaces({favorite("Puzzles", "http://games.example.com/")})}}}) {
       std::string path = profiles / profile.screenName;
       OrganizeFile(profile).save(path);
-      char screenName[1024];
-      ProfileEntry& entry = table.entries[table.profileCount];
-      entry.itemCount = checkProfileFile(path.c_str(), screenName, sizeof screenName);
-      entry.selected = true;
-      entry.listIndex = table.profileCount++;
-      entry.screenName = duplicateString(screenName);
-      entry.profilePath = duplicateString(path.c_str());
-      ++table.selectedCount;
-      table.totalItemCount += static_cast<int>(entry.itemCount);
+      addProfileRow(table, path);
     }
     target.write("bookmarks.html", OldFile);
   }

@@ -3,9 +3,8 @@
 // in one PBM_DELTAPOS when its writer ends, before the worker puts the bar
 // at the exact sum of item counts.
 #include "app/ProfileImport.h"
+#include "app/tests/ProfileRows.h"
 
-#include "aol/organize/ProfileCheck.h"
-#include "favorites/Texts.h"
 #include "standin.h"
 #include "tests/builder/OrganizeBuilder.h"
 #include "tests/support/ProgressBar.h"
@@ -49,15 +48,7 @@ TEST(ProfileImportProgressTest, EachProfileIsCountedOnTheBarBeforeItsExactPositi
     OrganizeFile file(profile);
     file.save(path);
     records.push_back(file.recordCount());  // all read: no other top folder
-    char screenName[1024];
-    ProfileEntry& entry = table.entries[table.profileCount];
-    entry.itemCount = checkProfileFile(path.c_str(), screenName, sizeof screenName);
-    entry.selected = true;
-    entry.listIndex = table.profileCount++;
-    entry.screenName = duplicateString(screenName);
-    entry.profilePath = duplicateString(path.c_str());
-    ++table.selectedCount;
-    table.totalItemCount += static_cast<int>(entry.itemCount);
+    addProfileRow(table, path);
   }
   ProgressBar bar;
   importSelectedProfiles(table, "AOL Favorite Places", (home / "Favorites").c_str(), bar.window());

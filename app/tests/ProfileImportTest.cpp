@@ -1,7 +1,6 @@
 #include "app/ProfileImport.h"
+#include "app/tests/ProfileRows.h"
 
-#include "aol/organize/ProfileCheck.h"
-#include "favorites/Texts.h"
 #include "support/Errors.h"
 #include "tests/builder/OrganizeBuilder.h"
 #include "tests/support/ProgressBar.h"
@@ -57,18 +56,7 @@ protected:
   void addProfile(const Profile& profile, bool selected = true) {
     std::string path = profiles / ("profile" + std::to_string(table.profileCount));
     OrganizeFile(profile).save(path);
-    char screenName[1024];
-    DWORD itemCount = checkProfileFile(path.c_str(), screenName, sizeof screenName);
-    ASSERT_GT(itemCount, 0u) << path << " is no profile";
-    ProfileEntry& entry = table.entries[table.profileCount];
-    entry.selected = selected;
-    entry.listIndex = table.profileCount++;
-    entry.screenName = duplicateString(screenName);
-    entry.profilePath = duplicateString(path.c_str());
-    entry.itemCount = itemCount;
-    if (!selected) return;
-    ++table.selectedCount;
-    table.totalItemCount += static_cast<int>(itemCount);
+    ASSERT_GT(addProfileRow(table, path, selected), 0u) << path << " is no profile";
   }
 
   void import(const std::string& destinationName) {

@@ -3,6 +3,7 @@
 // bar by PBM_DELTAPOS once a frame's time has passed since the last update
 // and when the writer ends; a writer without a bar reads no clock.
 #include "favorites/FavoritesFolderWriter.h"
+#include "favorites/ForwardingSink.h"
 
 #include "aol/organize/FavoritePlaces.h"
 #include "standin.h"
@@ -21,27 +22,18 @@ namespace {
 
 // Passes everything on to the writer, and lets `stepTicks` milliseconds of
 // the held clock pass before each record.
-class ClockedSink : public FavoritesSink {
+class ClockedSink : public ForwardingSink {
 public:
   ClockedSink(FavoritesSink& writer, DWORD startTicks, DWORD stepTicks)
-      : writer_(writer), ticks_(startTicks), stepTicks_(stepTicks) {}
+      : ForwardingSink(writer), ticks_(startTicks), stepTicks_(stepTicks) {}
 
   void advance() override {
     ticks_ += stepTicks_;
     standin::holdTickCount(ticks_);
-    writer_.advance();
+    next_.advance();
   }
-  void setTitle(const char* title) override { writer_.setTitle(title); }
-  void beginFavorite() override { writer_.beginFavorite(); }
-  void setUrl(const char* url) override { writer_.setUrl(url); }
-  void endFavorite() override { writer_.endFavorite(); }
-  void beginFolder() override { writer_.beginFolder(); }
-  void enterFolder() override { writer_.enterFolder(); }
-  void leaveFolder() override { writer_.leaveFolder(); }
-  void endFolder() override { writer_.endFolder(); }
 
 private:
-  FavoritesSink& writer_;
   DWORD ticks_;
   DWORD stepTicks_;
 };
